@@ -1,0 +1,7 @@
+#include "adapters/adapter_report.h"
+
+namespace lumaret {
+
+void OnRefreshAdaptersClicked() {}
+
+}  // namespace lumaret

@@ -1,0 +1,135 @@
+#include "app/art/raster.h"
+
+#include <cmath>
+#include <fstream>
+
+namespace lumaret::art {
+
+Canvas::Canvas(int width, int height, Rgba fill)
+    : w_(width), h_(height), px_(static_cast<std::size_t>(width * height), fill) {}
+
+void Canvas::Fill(const std::function<bool(double, double)>& inside, Rgba colour) {
+  constexpr int kSub = 4;
+  for (int y = 0; y < h_; ++y) {
+    for (int x = 0; x < w_; ++x) {
+      int hits = 0;
+      for (int sy = 0; sy < kSub; ++sy)
+        for (int sx = 0; sx < kSub; ++sx)
+          if (inside(x + (sx + 0.5) / kSub, y + (sy + 0.5) / kSub)) ++hits;
+      if (!hits) continue;
+      const double k = hits / double(kSub * kSub) * (colour.a / 255.0);
+      Rgba& p = at(x, y);
+      auto mix = [k](std::uint8_t under, std::uint8_t over) {
+        return static_cast<std::uint8_t>(std::lround(under + (over - under) * k));
+      };
+      p.r = mix(p.r, colour.r);
+      p.g = mix(p.g, colour.g);
+      p.b = mix(p.b, colour.b);
+      p.a = static_cast<std::uint8_t>(std::lround(p.a + (255 - p.a) * k));
+    }
+  }
+}
+
+bool InRoundRect(double x, double y, double left, double top, double right, double bottom, double radius) {
+  if (x < left || x > right || y < top || y > bottom) return false;
+  const double cx = x < left + radius ? left + radius : (x > right - radius ? right - radius : x);
+  const double cy = y < top + radius ? top + radius : (y > bottom - radius ? bottom - radius : y);
+  const double dx = x - cx, dy = y - cy;
+  return dx * dx + dy * dy <= radius * radius;
+}
+
+namespace {
+
+void Put16(std::vector<std::uint8_t>& out, unsigned v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+void PutInfoHeader(std::vector<std::uint8_t>& out, int w, int h, int bits, std::uint32_t imageSize) {
+  Put32(out, 40);
+  Put32(out, static_cast<std::uint32_t>(w));
+  Put32(out, static_cast<std::uint32_t>(h));
+  Put16(out, 1);
+  Put16(out, static_cast<unsigned>(bits));
+  Put32(out, 0);  // BI_RGB
+  Put32(out, imageSize);
+  Put32(out, 2835);
+  Put32(out, 2835);
+  Put32(out, 0);
+  Put32(out, 0);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeBmp24(const Canvas& c) {
+  const int stride = (c.width() * 3 + 3) & ~3;
+  const std::uint32_t imageSize = static_cast<std::uint32_t>(stride * c.height());
+  std::vector<std::uint8_t> out;
+  out.push_back('B');
+  out.push_back('M');
+  Put32(out, 14 + 40 + imageSize);
+  Put32(out, 0);
+  Put32(out, 14 + 40);
+  PutInfoHeader(out, c.width(), c.height(), 24, imageSize);
+  for (int y = c.height() - 1; y >= 0; --y) {
+    int n = 0;
+    for (int x = 0; x < c.width(); ++x, n += 3) {
+      const Rgba& p = c.at(x, y);
+      out.push_back(p.b);
+      out.push_back(p.g);
+      out.push_back(p.r);
+    }
+    for (; n < stride; ++n) out.push_back(0);
+  }
+  return out;
+}
+
+std::vector<std::uint8_t> EncodeIco(const std::vector<Canvas>& images) {
+  std::vector<std::vector<std::uint8_t>> blobs;
+  for (const Canvas& c : images) {
+    std::vector<std::uint8_t> b;
+    const int maskStride = ((c.width() + 31) / 32) * 4;
+    const std::uint32_t size = static_cast<std::uint32_t>(c.width() * c.height() * 4 + maskStride * c.height());
+    PutInfoHeader(b, c.width(), c.height() * 2, 32, size);
+    for (int y = c.height() - 1; y >= 0; --y)
+      for (int x = 0; x < c.width(); ++x) {
+        const Rgba& p = c.at(x, y);
+        b.push_back(p.b);
+        b.push_back(p.g);
+        b.push_back(p.r);
+        b.push_back(p.a);
+      }
+    b.insert(b.end(), static_cast<std::size_t>(maskStride * c.height()), 0);  // alpha decides
+    blobs.push_back(std::move(b));
+  }
+  std::vector<std::uint8_t> out;
+  Put16(out, 0);
+  Put16(out, 1);
+  Put16(out, static_cast<unsigned>(images.size()));
+  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    out.push_back(static_cast<std::uint8_t>(images[i].width() >= 256 ? 0 : images[i].width()));
+    out.push_back(static_cast<std::uint8_t>(images[i].height() >= 256 ? 0 : images[i].height()));
+    out.push_back(0);
+    out.push_back(0);
+    Put16(out, 1);
+    Put16(out, 32);
+    Put32(out, static_cast<std::uint32_t>(blobs[i].size()));
+    Put32(out, offset);
+    offset += static_cast<std::uint32_t>(blobs[i].size());
+  }
+  for (const auto& b : blobs) out.insert(out.end(), b.begin(), b.end());
+  return out;
+}
+
+bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream f(path, std::ios::binary);
+  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(f);
+}
+
+}  // namespace lumaret::art

@@ -1,0 +1,458 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/control_look.h"
+#include "common/encoding.h"
+
+namespace lumaret {
+
+namespace {
+
+const wchar_t kWindowClass[] = L"LumaretMainWindow";
+constexpr UINT_PTR kSubclassId = 1;
+
+bool IsButtonKind(ControlKind k) {
+  return k == ControlKind::TextButton || k == ControlKind::TwoStateButton || k == ControlKind::PictureButton ||
+         k == ControlKind::PushButton;
+}
+
+bool IsCustomButton(ControlKind k) {
+  return k == ControlKind::TextButton || k == ControlKind::TwoStateButton || k == ControlKind::PictureButton;
+}
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return TheMainWindow().HandleMessage(hwnd, msg, wp, lp);
+}
+
+// The panel: opaque, takes the clicks that land on it (so nothing beneath it
+// is reached), and hands its children's notifications to the window.
+LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  switch (msg) {
+    case WM_NCHITTEST:
+      return HTCLIENT;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      PaintPanel(hwnd, dc);
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_COMMAND:
+    case WM_DRAWITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(GetParent(hwnd), msg, wp, lp);
+    default:
+      return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+}
+
+// The report box keeps Enter for itself and nothing else: Tab and Esc are
+// left to the window.
+LRESULT CALLBACK ReportBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  if (msg == WM_GETDLGCODE) {
+    LRESULT code = DefSubclassProc(hwnd, msg, wp, lp) & ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+    const MSG* m = reinterpret_cast<const MSG*>(lp);
+    if (m && (m->message == WM_KEYDOWN || m->message == WM_CHAR) && m->wParam == VK_RETURN) {
+      code |= DLGC_WANTMESSAGE;
+    }
+    return code;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// Custom-drawn buttons track the pointer for their hover look.
+LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  MainWindow& w = TheMainWindow();
+  const ControlId id = static_cast<ControlId>(ref);
+  ControlState& s = w.State(id);
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      if (!s.hover && !(wp & MK_LBUTTON)) {
+        s.hover = true;
+        TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
+        TrackMouseEvent(&tme);
+        InvalidateRect(hwnd, nullptr, FALSE);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      if (s.hover) {
+        s.hover = false;
+        InvalidateRect(hwnd, nullptr, FALSE);
+      }
+      break;
+    case WM_KILLFOCUS:
+      if (s.hover) {
+        s.hover = false;
+        InvalidateRect(hwnd, nullptr, FALSE);
+      }
+      break;
+    case WM_ERASEBKGND:
+      return 1;  // WM_DRAWITEM paints every pixel
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// Labels are drawn without a background of their own; the owner draw paints
+// what lies beneath, so the label must not erase first.
+LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  if (msg == WM_ERASEBKGND) return 1;
+  if (msg == WM_SETTEXT) {
+    const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return r;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+MainWindow& TheMainWindow() {
+  static MainWindow window;
+  return window;
+}
+
+bool MainWindow::Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandler onClick) {
+  onClick_ = onClick;
+
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  if (!GetClassInfoExW(instance, kWindowClass, &wc)) {
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = nullptr;  // WM_ERASEBKGND paints the whole client area
+    wc.lpszClassName = kWindowClass;
+    if (!RegisterClassExW(&wc)) return false;
+  }
+
+  LoadLook(instance);
+  guiFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  boxFont_ = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"黑体");
+
+  const Point origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                     kMainWindowWidth, kMainWindowHeight);
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, kMainWindowTitle, style, origin.x, origin.y,
+                          kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+  if (!hwnd_) return false;
+  if (!CreateControls(instance)) {
+    Destroy();
+    return false;
+  }
+  CreateTooltips(instance);
+  if (onCreated) onCreated();
+  return true;
+}
+
+bool MainWindow::CreateControls(HINSTANCE instance) {
+  for (const ControlDescription& d : Controls()) {
+    const wchar_t* cls = L"BUTTON";
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    DWORD exStyle = 0;
+    switch (d.kind) {
+      case ControlKind::TextButton:
+      case ControlKind::TwoStateButton:
+      case ControlKind::PictureButton:
+        style |= BS_OWNERDRAW;
+        break;
+      case ControlKind::PushButton:
+        style |= BS_PUSHBUTTON | BS_CENTER | BS_VCENTER;
+        break;
+      case ControlKind::Label:
+        cls = L"STATIC";
+        style |= SS_OWNERDRAW;
+        break;
+      case ControlKind::EditBox:
+        cls = L"EDIT";
+        style |= ES_LEFT | ES_AUTOHSCROLL;
+        break;
+      case ControlKind::ReportBox:
+        cls = L"EDIT";
+        style |= ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL | WS_BORDER;
+        break;
+      case ControlKind::Panel:
+        cls = L"STATIC";
+        style |= SS_NOTIFY | WS_CLIPCHILDREN;
+        exStyle |= WS_EX_CONTROLPARENT;
+        break;
+    }
+    if (d.takesFocus) style |= WS_TABSTOP;
+    HWND parent = d.inPanel ? Control(ControlId::分组框1) : hwnd_;
+    HWND h = CreateWindowExW(exStyle, cls, d.text, style, d.place.left, d.place.top, d.place.width, d.place.height,
+                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandIdOf(d.id))), instance,
+                             nullptr);
+    if (!h) return false;
+    controls_[static_cast<std::size_t>(d.id)] = h;
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(d.kind == ControlKind::EditBox && boxFont_ ? boxFont_ : guiFont_),
+                 FALSE);
+    switch (d.kind) {
+      case ControlKind::EditBox:
+        SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(d.inputLimit), 0);
+        break;
+      case ControlKind::ReportBox:
+        SendMessageW(h, EM_SETLIMITTEXT, 0, 0);  // no limit of its own
+        SetWindowSubclass(h, ReportBoxProc, kSubclassId, 0);
+        break;
+      case ControlKind::Panel:
+        SetWindowSubclass(h, PanelProc, kSubclassId, 0);
+        break;
+      case ControlKind::Label:
+        SetWindowSubclass(h, LabelProc, kSubclassId, 0);
+        break;
+      default:
+        if (IsCustomButton(d.kind)) {
+          SetWindowSubclass(h, ButtonProc, kSubclassId, static_cast<DWORD_PTR>(d.id));
+        }
+        break;
+    }
+  }
+
+  // Stacking order: each control directly below the one listed before it
+  // among the same parent's children.
+  HWND previousTop = nullptr, previousPanel = nullptr;
+  for (const ControlDescription& d : Controls()) {
+    HWND h = Control(d.id);
+    HWND& previous = d.inPanel ? previousPanel : previousTop;
+    SetWindowPos(h, previous ? previous : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = h;
+  }
+  for (const ControlDescription& d : Controls()) {
+    if (d.startsVisible) ShowWindow(Control(d.id), SW_SHOWNA);
+  }
+  return true;
+}
+
+void MainWindow::CreateTooltips(HINSTANCE instance) {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance,
+                             nullptr);
+  if (!tooltip_) return;
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+  for (const ControlDescription& d : Controls()) {
+    if (!d.tooltip) continue;
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = hwnd_;
+    ti.uId = reinterpret_cast<UINT_PTR>(Control(d.id));
+    ti.lpszText = const_cast<wchar_t*>(d.tooltip);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+void MainWindow::Show() {
+  if (!hwnd_) return;
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  UpdateWindow(hwnd_);
+  SetFocus(Control(ControlId::编辑框_ssid));
+}
+
+void MainWindow::Destroy() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool MainWindow::Lookup(HWND child, ControlId* id) const {
+  if (!child) return false;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i] == child) {
+      if (id) *id = static_cast<ControlId>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::wstring MainWindow::GetTextW(ControlId id) const {
+  HWND h = Control(id);
+  if (!h) return std::wstring();
+  const int n = GetWindowTextLengthW(h);
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(h, &text[0], n + 1)));
+  return text;
+}
+
+std::string MainWindow::GetText(ControlId id) const { return WideToAnsi(GetTextW(id)); }
+
+void MainWindow::SetTextW(ControlId id, const std::wstring& text) {
+  if (HWND h = Control(id)) SetWindowTextW(h, text.c_str());
+}
+
+void MainWindow::SetText(ControlId id, const std::string& ansi) { SetTextW(id, AnsiToWide(ansi)); }
+
+void MainWindow::AppendTextW(ControlId id, const std::wstring& text) {
+  HWND h = Control(id);
+  if (!h) return;
+  const int end = GetWindowTextLengthW(h);
+  SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+  SendMessageW(h, EM_SCROLLCARET, 0, 0);
+  SendMessageW(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MainWindow::SetEnabled(ControlId id, bool enabled) {
+  if (HWND h = Control(id)) EnableWindow(h, enabled ? TRUE : FALSE);
+}
+
+bool MainWindow::IsEnabled(ControlId id) const {
+  HWND h = Control(id);
+  return h && IsWindowEnabled(h);
+}
+
+void MainWindow::SetVisible(ControlId id, bool visible) {
+  if (HWND h = Control(id)) ShowWindow(h, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool MainWindow::IsVisible(ControlId id) const {
+  HWND h = Control(id);
+  return h && (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+int MainWindow::GetChecked(ControlId id) const { return State(id).checked ? 1 : 0; }
+
+void MainWindow::SetChecked(ControlId id, bool checked) {
+  State(id).checked = checked;
+  if (HWND h = Control(id)) InvalidateRect(h, nullptr, FALSE);
+}
+
+Rect MainWindow::GetPlace(ControlId id) const {
+  HWND h = Control(id);
+  if (!h) return {};
+  RECT r;
+  GetWindowRect(h, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void MainWindow::SetPlace(ControlId id, const Rect& r) {
+  if (HWND h = Control(id)) {
+    SetWindowPos(h, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void MainWindow::SetLeft(ControlId id, int v) {
+  Rect r = GetPlace(id);
+  r.left = v;
+  SetPlace(id, r);
+}
+void MainWindow::SetTop(ControlId id, int v) {
+  Rect r = GetPlace(id);
+  r.top = v;
+  SetPlace(id, r);
+}
+void MainWindow::SetWidth(ControlId id, int v) {
+  Rect r = GetPlace(id);
+  r.width = v;
+  SetPlace(id, r);
+}
+void MainWindow::SetHeight(ControlId id, int v) {
+  Rect r = GetPlace(id);
+  r.height = v;
+  SetPlace(id, r);
+}
+
+int MainWindow::Width() const {
+  RECT r{};
+  if (hwnd_) GetWindowRect(hwnd_, &r);
+  return r.right - r.left;
+}
+
+int MainWindow::Height() const {
+  RECT r{};
+  if (hwnd_) GetWindowRect(hwnd_, &r);
+  return r.bottom - r.top;
+}
+
+void MainWindow::RaiseClick(ControlId id) {
+  // The two-state button flips before its click event is raised, so the
+  // handler sees the state that the click produced.
+  if (Describe(id).kind == ControlKind::TwoStateButton) SetChecked(id, !State(id).checked);
+  if (onClick_) onClick_(id);
+}
+
+LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      PaintWindowBackground(hwnd, reinterpret_cast<HDC>(wp));
+      return 1;
+    case WM_COMMAND: {
+      const int cmd = LOWORD(wp);
+      if (lp == 0 && cmd == IDOK) {
+        // Enter: a focused button is clicked, as in a dialog.
+        ControlId id;
+        if (Lookup(GetFocus(), &id) && IsButtonKind(Describe(id).kind) && IsEnabled(id)) RaiseClick(id);
+        return 0;
+      }
+      ControlId id;
+      if (lp != 0 && HIWORD(wp) == BN_CLICKED && Lookup(reinterpret_cast<HWND>(lp), &id) &&
+          IsButtonKind(Describe(id).kind)) {
+        RaiseClick(id);
+      }
+      return 0;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      ControlId id;
+      if (item && Lookup(item->hwndItem, &id)) {
+        ControlState& s = State(id);
+        s.pressed = (item->itemState & ODS_SELECTED) != 0;
+        DrawControl(*this, id, *item);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_SETFOCUS:
+      if (HWND box = Control(ControlId::编辑框_ssid)) SetFocus(box);
+      return 0;
+    case WM_DESTROY: {
+      if (boxFont_) DeleteObject(boxFont_);
+      boxFont_ = nullptr;
+      hwnd_ = nullptr;
+      tooltip_ = nullptr;
+      controls_.fill(nullptr);
+      states_.fill(ControlState{});
+      ReleaseLook();
+      PostQuitMessage(0);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void DispatchWindowMessage(MSG& msg) {
+  HWND main = TheMainWindow().hwnd();
+  if (main && (msg.hwnd == main || IsChild(main, msg.hwnd))) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      SendMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return;
+    }
+    if (IsDialogMessageW(main, &msg)) return;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchWindowMessage(msg);
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace lumaret

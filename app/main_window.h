@@ -1,0 +1,104 @@
+// MainWindow: the program's one window and its 19 child controls, made from
+// the description in window_description.h. The operations here are the
+// toolkit the click handlers use: read and set texts (ANSI texts cross into
+// the Unicode window converted through the ANSI code page), enable, check,
+// show and move controls.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "app/window_description.h"
+
+namespace lumaret {
+
+// What a custom-drawn control knows about itself beyond what Windows keeps.
+struct ControlState {
+  bool checked = false;  // two-state button only
+  bool hover = false;    // pointer over it (text and picture buttons)
+  bool pressed = false;  // left button held down on it
+};
+
+class MainWindow {
+ public:
+  using ClickHandler = void (*)(ControlId);
+  using CreatedHandler = void (*)();
+
+  // Creates the window and all its controls, hidden, then raises the created
+  // event. The window itself stays invisible until Show(). False when the
+  // window could not be made.
+  bool Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandler onClick);
+  // Shows and activates the window; the caret goes to the name box.
+  void Show();
+  // Destroys the window if it still exists (tests; the user closes it).
+  void Destroy();
+
+  HWND hwnd() const { return hwnd_; }
+  HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
+  // The control of a child window, or false when the window is none of ours.
+  bool Lookup(HWND child, ControlId* id) const;
+
+  // Texts. GetText/SetText carry ANSI texts; the W forms carry UTF-16.
+  std::string GetText(ControlId id) const;
+  void SetText(ControlId id, const std::string& ansi);
+  std::wstring GetTextW(ControlId id) const;
+  void SetTextW(ControlId id, const std::wstring& text);
+  // Appends at the end of an edit box: caret to the end, scrolled into view,
+  // the empty selection replaced by the text.
+  void AppendTextW(ControlId id, const std::wstring& text);
+
+  void SetEnabled(ControlId id, bool enabled);
+  bool IsEnabled(ControlId id) const;
+  void SetVisible(ControlId id, bool visible);
+  bool IsVisible(ControlId id) const;
+
+  // Two-state button: exactly 1 (checked) or 0.
+  int GetChecked(ControlId id) const;
+  void SetChecked(ControlId id, bool checked);
+
+  // Places: the outer rectangle in the parent's client coordinates. Setting
+  // the width or height keeps left and top; setting left or top keeps the size.
+  Rect GetPlace(ControlId id) const;
+  void SetLeft(ControlId id, int v);
+  void SetTop(ControlId id, int v);
+  void SetWidth(ControlId id, int v);
+  void SetHeight(ControlId id, int v);
+  // The window's own outer size.
+  int Width() const;
+  int Height() const;
+
+  ControlState& State(ControlId id) { return states_[static_cast<std::size_t>(id)]; }
+  const ControlState& State(ControlId id) const { return states_[static_cast<std::size_t>(id)]; }
+  HWND tooltip() const { return tooltip_; }
+
+  // Window procedure plumbing (public for the subclass procedures).
+  LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void RaiseClick(ControlId id);
+
+ private:
+  bool CreateControls(HINSTANCE instance);
+  void CreateTooltips(HINSTANCE instance);
+  void SetPlace(ControlId id, const Rect& r);
+
+  HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HFONT guiFont_ = nullptr;
+  HFONT boxFont_ = nullptr;
+  ClickHandler onClick_ = nullptr;
+  std::array<HWND, kControlCount> controls_{};
+  std::array<ControlState, kControlCount> states_{};
+};
+
+// The program's one MainWindow.
+MainWindow& TheMainWindow();
+
+// The message loop of the GUI thread, and the handling of one message that
+// it and any nested pump share: Esc on the window or any of its controls
+// closes the window like the close box; Tab moves the focus; everything else
+// is translated and dispatched.
+void DispatchWindowMessage(MSG& msg);
+int RunMessageLoop();
+
+}  // namespace lumaret

@@ -1,0 +1,125 @@
+#include "app/startup.h"
+
+#include <ole2.h>
+#include <shellapi.h>
+
+#include "adapters/adapter_report.h"
+#include "app/main_window.h"
+#include "app/panel_layout.h"
+#include "app/web_address.h"
+#include "common/run_directory.h"
+#include "credentials/password_generator.h"
+#include "desktop/startup_entry.h"
+#include "hotspot/hotspot_switch.h"
+#include "hotspot/settings_file.h"
+
+namespace lumaret {
+
+namespace {
+
+// The exit clean-up registered by StartProgram; it runs at most once.
+struct ExitRegistration {
+  void (*cleanup)() = nullptr;
+  void Run() {
+    if (auto fn = cleanup) {
+      cleanup = nullptr;
+      fn();
+    }
+  }
+};
+
+int exitCleanupRuns = 0;
+
+}  // namespace
+
+void DispatchClick(ControlId id) {
+  switch (id) {
+    case ControlId::超级按钮_ope: OnOpenHotspotClicked(); break;
+    case ControlId::超级按钮_off: OnCloseHotspotClicked(); break;
+    case ControlId::超级按钮_mmsj: OnGeneratePasswordClicked(); break;
+    case ControlId::超级按钮_id: OnResetNameClicked(); break;
+    case ControlId::超级按钮: OnStartupToggleClicked(); break;
+    case ControlId::按钮2: OnRefreshAdaptersClicked(); break;
+    case ControlId::超级按钮3: ShowAdapterPanel(); break;
+    case ControlId::按钮1: HideAdapterPanel(); break;
+    case ControlId::超级按钮1: OpenHomePage(); break;
+    case ControlId::超级按钮4: OpenFaqPage(); break;
+    default: break;
+  }
+}
+
+void OnMainWindowCreated() {
+  LoadSettings();
+  LayOutAdapterPanel();
+}
+
+void LayOutAdapterPanel() {
+  MainWindow& w = TheMainWindow();
+  const PanelGeometry before{w.GetPlace(ControlId::分组框1), w.GetPlace(ControlId::编辑框1),
+                             w.GetPlace(ControlId::按钮1), w.GetPlace(ControlId::按钮2),
+                             w.GetPlace(ControlId::透明标签3)};
+  const PanelGeometry g = LayOutAdapterPanelGeometry(w.Width(), w.Height(), before);
+  const struct {
+    ControlId id;
+    Rect r;
+  } places[] = {{ControlId::分组框1, g.panel},
+                {ControlId::编辑框1, g.report},
+                {ControlId::按钮1, g.close},
+                {ControlId::按钮2, g.refresh},
+                {ControlId::透明标签3, g.hint}};
+  for (const auto& p : places) {
+    w.SetWidth(p.id, p.r.width);
+    w.SetHeight(p.id, p.r.height);
+    w.SetLeft(p.id, p.r.left);
+    w.SetTop(p.id, p.r.top);
+  }
+}
+
+void ShowAdapterPanel() { TheMainWindow().SetVisible(ControlId::分组框1, true); }
+void HideAdapterPanel() { TheMainWindow().SetVisible(ControlId::分组框1, false); }
+
+void OpenWebAddress(const char* address) {
+  const std::string target = WebAddressForShell(address);
+  ShellExecuteA(TheMainWindow().hwnd(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void OpenHomePage() { OpenWebAddress(kHomePageAddress); }
+void OpenFaqPage() { OpenWebAddress(kFaqPageAddress); }
+
+void ExitCleanup() {
+  ++exitCleanupRuns;
+  if (!SettingsPath.empty()) std::string().swap(SettingsPath);
+  if (!SavedSsid.empty()) std::string().swap(SavedSsid);
+}
+
+int ExitCleanupRuns() { return exitCleanupRuns; }
+
+int StartProgram(HINSTANCE instance, void (*afterShow)()) {
+  // 1. Platform start.
+  const HRESULT ole = OleInitialize(nullptr);
+  const std::string runDirectory = GetRunDirectory();
+  if (!runDirectory.empty()) SetCurrentDirectoryA(runDirectory.c_str());
+
+  // 2. The exit clean-up.
+  ExitRegistration exit;
+  exit.cleanup = ExitCleanup;
+
+  // 3. The window, hidden until its created handler has run.
+  MainWindow& w = TheMainWindow();
+  if (!w.Create(instance, OnMainWindowCreated, DispatchClick)) {
+    FatalAppExitW(0, L"Lumaret: 无法创建主窗口。");
+    return 1;
+  }
+  w.Show();
+  if (afterShow) afterShow();
+
+  // 4. The message loop, until the window is gone.
+  const int code = RunMessageLoop();
+
+  // 5. The end: clean-up first, then OLE.
+  exit.Run();
+  if (SUCCEEDED(ole)) OleUninitialize();
+  return code;
+}
+
+}  // namespace lumaret

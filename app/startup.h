@@ -1,0 +1,35 @@
+// Start-up and shut-down of the program, and the handlers of this window's
+// own buttons.
+#pragma once
+
+#include <windows.h>
+
+namespace lumaret {
+
+// Runs the program: OLE on this thread, the executable's folder as current
+// directory, ExitCleanup registered, MainWindow made and shown, the message
+// loop until the window is closed, then ExitCleanup once and OLE released.
+// `afterShow`, when given, runs once the window is visible (test drivers).
+int StartProgram(HINSTANCE instance, void (*afterShow)() = nullptr);
+
+// Handler of MainWindow's created event: settings loaded, panel laid out.
+void OnMainWindowCreated();
+// Sizes the hidden panel to the window's outer size and arranges its children.
+void LayOutAdapterPanel();
+void ShowAdapterPanel();   // 超级按钮3
+void HideAdapterPanel();   // 按钮1
+void OpenHomePage();       // 超级按钮1
+void OpenFaqPage();        // 超级按钮4
+// Asks the shell to open the address in the default web browser.
+void OpenWebAddress(const char* address);
+
+// Releases SettingsPath, then SavedSsid. Registered by StartProgram and run
+// once at a normal end; ExitCleanupRuns tells how often it ran in this process.
+void ExitCleanup();
+int ExitCleanupRuns();
+
+// Where every click of MainWindow goes.
+enum class ControlId : int;
+void DispatchClick(ControlId id);
+
+}  // namespace lumaret

@@ -1,0 +1,93 @@
+// The description of MainWindow: its size and every one of its controls with
+// kind, parent, place, starting text, tooltip and focus, listed from the top
+// of the stacking order to the bottom. Pure data: no Windows header.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace lumaret {
+
+// Controls by their design names, in stacking order (top first).
+enum class ControlId : int {
+  超级按钮1,
+  透明标签4,
+  分组框1,
+  透明标签3,
+  按钮2,
+  按钮1,
+  编辑框1,
+  透明标签2,
+  超级按钮,
+  透明标签_tip,
+  超级按钮_mmsj,
+  超级按钮_id,
+  超级按钮4,
+  透明标签1,
+  超级按钮3,
+  超级按钮_off,
+  超级按钮_ope,
+  编辑框_pw,
+  编辑框_ssid,
+};
+constexpr std::size_t kControlCount = 19;
+
+enum class ControlKind {
+  TextButton,
+  TwoStateButton,
+  PictureButton,
+  PushButton,
+  Label,
+  EditBox,
+  ReportBox,
+  Panel,
+};
+
+enum class LabelAlign { Left, Centre };
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const Rect& o) const {
+    return left == o.left && top == o.top && width == o.width && height == o.height;
+  }
+};
+
+struct ControlDescription {
+  ControlId id;
+  const char* name;          // design name, UTF-8 (for tests and messages)
+  ControlKind kind;
+  bool inPanel;              // parent is 分组框1, else the window
+  Rect place;                // design-time place, in the parent's client coordinates
+  const wchar_t* text;       // starting text / caption
+  const wchar_t* tooltip;    // nullptr when the control has none
+  bool takesFocus;
+  bool startsVisible;
+  int inputLimit;            // characters the user may type; 0 = no limit of its own
+  LabelAlign align;          // labels only
+};
+
+constexpr int kMainWindowWidth = 468;
+constexpr int kMainWindowHeight = 357;
+extern const wchar_t kMainWindowTitle[];
+
+// The control list, in stacking order (index == static_cast<int>(ControlId)).
+const std::array<ControlDescription, kControlCount>& Controls();
+const ControlDescription& Describe(ControlId id);
+
+// Numeric id of a child window of a control (WM_COMMAND ids); kept clear of
+// IDOK and IDCANCEL.
+constexpr int kFirstControlCommandId = 1001;
+inline int CommandIdOf(ControlId id) { return kFirstControlCommandId + static_cast<int>(id); }
+
+// Top-left corner that centres a window of the given outer size on a screen:
+// integer division, as the window's description asks.
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+Point CentredOrigin(int screenWidth, int screenHeight, int width, int height);
+
+}  // namespace lumaret

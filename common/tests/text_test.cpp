@@ -1,0 +1,58 @@
+#include "common/text.h"
+
+#include <gtest/gtest.h>
+
+namespace lumaret {
+namespace {
+
+// GBK "\x81\x5C" is one character whose second byte is the backslash code.
+const std::string kGbkWith5C = "\x81\x5C";
+// 中 in GBK
+const std::string kZhong = "\xD6\xD0";
+
+struct SplitCase {
+  const char* label;
+  std::string path;
+  std::string before;
+  std::string after;
+};
+
+TEST(TextSplit, AtLastBackslashSteppingOverTwoByteCharacters) {
+  const SplitCase cases[] = {
+      {"plain path", "C:\\Tools\\Lumaret.exe", "C:\\Tools", "Lumaret.exe"},
+      {"drive root", "D:\\Lumaret.exe", "D:", "Lumaret.exe"},
+      {"no backslash", "Lumaret.exe", "", "Lumaret.exe"},
+      {"empty", "", "", ""},
+      {"trailing backslash", "C:\\dir\\", "C:\\dir", ""},
+      {"UNC", "\\\\srv\\share\\p.exe", "\\\\srv\\share", "p.exe"},
+      {"0x5C trail byte in the file name", "C:\\a\\x" + kGbkWith5C + "y.exe", "C:\\a", "x" + kGbkWith5C + "y.exe"},
+      {"0x5C trail byte ending a folder name", "C:\\" + kGbkWith5C + "\\p.exe", "C:\\" + kGbkWith5C, "p.exe"},
+      {"only a 0x5C trail byte", "ab" + kGbkWith5C, "", "ab" + kGbkWith5C},
+      {"Chinese folder", "C:\\" + kZhong + "\\p.exe", "C:\\" + kZhong, "p.exe"},
+      {"dangling lead byte then backslash", "a\\\x81", "a", "\x81"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(BeforeLastBackslash(c.path), c.before);
+    EXPECT_EQ(AfterLastBackslash(c.path), c.after);
+  }
+}
+
+TEST(TextSearch, FirstCharStepsOverTrailBytes) {
+  EXPECT_EQ(FindFirstChar("x" + kGbkWith5C + "\\y", '\\'), 3u);
+  EXPECT_EQ(FindFirstChar(kGbkWith5C, '\\'), std::string::npos);
+  EXPECT_EQ(FindFirstChar("abc", '\\'), std::string::npos);
+}
+
+TEST(TextSearch, NoCaseFindsAnywhereButNotAcrossCharacters) {
+  EXPECT_EQ(FindNoCase("Tool.LNK", ".lnk"), 4u);
+  EXPECT_EQ(FindNoCase("a.lnkfile", ".lnk"), 1u);
+  EXPECT_EQ(FindNoCase("Lumaret", ".lnk"), std::string::npos);
+  // ".lnk" whose '.' would be the trail byte of a two-byte character: the
+  // bytes 0x81 0x2E are one character, so no match starts at the 0x2E.
+  EXPECT_EQ(FindNoCase("\x81.lnk", ".lnk"), std::string::npos);
+  EXPECT_EQ(FindNoCase("\x81..lnk", ".lnk"), 2u);
+}
+
+}  // namespace
+}  // namespace lumaret

@@ -1,0 +1,7 @@
+#include "desktop/startup_entry.h"
+
+namespace lumaret {
+
+void OnStartupToggleClicked() {}
+
+}  // namespace lumaret

@@ -1,0 +1,49 @@
+#include "hotspot/settings_file.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "app/main_window.h"
+#include "common/run_directory.h"
+#include "common/text.h"
+#include "hotspot/settings_path.h"
+
+namespace lumaret {
+
+std::string SettingsPath;
+std::string SavedSsid;
+
+std::string ReadSettingsValue(const std::string& path, const std::string& section, const std::string& key) {
+  std::vector<char> buffer(kSettingsValueBufferSize, '\0');
+  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(),
+                                           static_cast<DWORD>(buffer.size()), path.c_str());
+  return std::string(buffer.data(), n);
+}
+
+bool WriteSettingsValue(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != FALSE;
+}
+
+void LoadSettings() {
+  SettingsPath = SettingsPathFor(GetRunDirectory());
+  SavedSsid = ReadSettingsValue(SettingsPath, kSettingsSection, kSsidKey);
+  MainWindow& w = TheMainWindow();
+  w.SetText(ControlId::编辑框_ssid, ReadSettingsValue(SettingsPath, kSettingsSection, kSsidKey));
+  w.SetText(ControlId::编辑框_pw, ReadSettingsValue(SettingsPath, kSettingsSection, kCodeKey));
+}
+
+void SaveSettings() {
+  // The folder "Config" may be missing (a fresh copy of the program): make
+  // it, or every save would be lost without a trace.
+  const std::string folder = BeforeLastBackslash(SettingsPath);
+  if (!folder.empty() && GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+  }
+  MainWindow& w = TheMainWindow();
+  WriteSettingsValue(SettingsPath, kSettingsSection, kSsidKey, w.GetText(ControlId::编辑框_ssid));
+  WriteSettingsValue(SettingsPath, kSettingsSection, kCodeKey, w.GetText(ControlId::编辑框_pw));
+}
+
+}  // namespace lumaret
