@@ -29,3 +29,12 @@ run: win
 
 clean:
 	rm -rf $(BUILD)
+
+.PHONY: bench dist
+# Figures, not tests: size, start time, memory, responsiveness, report time.
+bench: win
+	@bash scripts/bench.sh $(WIN)
+
+# dist/Lumaret-<version>-win64.zip, the same bytes for the same commit.
+dist: win
+	@bash scripts/dist.sh $(WIN) dist

@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth                # a private display for Wine
   fonts-wqy-microhei        # a CJK font, so the Chinese interface renders
   locales                   # zh_CN.UTF-8
+  zip                       # the release package
 )
 
 missing=()

@@ -1,0 +1,60 @@
+#!/bin/bash
+# bench.sh WIN_BUILD_FOLDER
+# Prints one table of figures for Lumaret.exe: size and imports, start time
+# and memory beside a baseline program measured in the same run, the window's
+# responsiveness while netsh works, and the adapter report's refresh time.
+# Not a test: it fails nothing.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+win=$(cd "$1" && pwd)
+bin=$win/bin
+starts=${LUMARET_BENCH_STARTS:-11}
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+
+exe_bytes=$(stat -c %s "$bin/Lumaret.exe")
+base_bytes=$(stat -c %s "$bin/lumaret_baseline.exe")
+imports=$(x86_64-w64-mingw32-objdump -p "$bin/Lumaret.exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd' ')
+# Windows' own DLLs: anything else in the import table is a fault.
+foreign=$(for d in $imports; do
+  case "${d,,}" in
+    kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|msvcrt.dll|ole32.dll|oleaut32.dll|shell32.dll|shlwapi.dll|\
+    advapi32.dll|iphlpapi.dll|bcrypt.dll|msimg32.dll|uxtheme.dll|comdlg32.dll|version.dll|ws2_32.dll) ;;
+    *) echo "$d" ;;
+  esac
+done | paste -sd' ')
+
+echo "Measuring under Wine ($starts starts of each program)..."
+bash "$here/wine-session.sh" bash -c '
+  W=/usr/lib/wine/wine64
+  "$W" "$0/lumaret_bench.exe" --starts "$1"
+  if [ -f "$2" ]; then "$W" "$2" --report-bench; fi
+  if [ -d "$3" ]; then "$W" "$0/lumaret_bench.exe" --netsh "$(printf "Z:%s" "$3" | tr / \\\\)"; fi
+' "$bin" "$starts" "$bin/lumaret_report_bench.exe" "$win/bench-netsh" > "$out" 2>/dev/null
+
+get() { sed -n "s/^$1 //p" "$out" | head -n1; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0 && a != "") printf "%.2f", a / b; else printf "-" }'; }
+kib() { awk -v v="$1" 'BEGIN { if (v != "") printf "%.0f KiB", v / 1024; else printf "-" }'; }
+or_dash() { if [ -n "$1" ]; then echo "$1"; else echo "-"; fi; }
+
+sl=$(get start_lumaret_ms); sb=$(get start_baseline_ms)
+pl=$(get mem_lumaret_start_private_bytes); wl=$(get mem_lumaret_start_working_set)
+pu=$(get mem_lumaret_used_private_bytes); wu=$(get mem_lumaret_used_working_set)
+pb=$(get mem_baseline_private_bytes); wb=$(get mem_baseline_working_set)
+
+cat <<TABLE
+
+| Figure | Lumaret | Baseline | Ratio |
+|---|---|---|---|
+| Size of the exe | $exe_bytes bytes | $base_bytes bytes | $(ratio "$exe_bytes" "$base_bytes") |
+| DLLs imported | $imports | | $( [ -z "$foreign" ] && echo "only Windows' own" || echo "NOT Windows': $foreign") |
+| Start to visible window, median of $(or_dash "$(get start_runs)") | $(or_dash "$sl") ms | $(or_dash "$sb") ms | $(ratio "$sl" "$sb") |
+| Private bytes after start | $(kib "$pl") | $(kib "$pb") | $(ratio "$pl" "$pb") |
+| Working set after start | $(kib "$wl") | $(kib "$wb") | $(ratio "$wl" "$wb") |
+| Private bytes after 100 passwords and 10 reports | $(kib "$pu") | | growth $(kib "$(awk -v a="$pu" -v b="$pl" 'BEGIN { if (a != "" && b != "") print a - b }')") |
+| Working set after 100 passwords and 10 reports | $(kib "$wu") | | growth $(kib "$(awk -v a="$wu" -v b="$wl" 'BEGIN { if (a != "" && b != "") print a - b }')") |
+| Longest message round trip while netsh takes 3 s | $(or_dash "$(get responsive_longest_ms)") ms | | |
+| One report refresh over 64 adapters, median | $(or_dash "$(get report_refresh_ms)") ms | | |
+TABLE
+echo
+echo "Measured $(date -u '+%Y-%m-%d') on $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1), $(/usr/lib/wine/wine64 --version 2>/dev/null)."

@@ -1,0 +1,188 @@
+// lumaret_bench: measures Lumaret.exe from outside, beside a baseline
+// program that opens one empty window of the same size. Prints one
+// "key value" line per figure; scripts/bench.sh turns them into a table.
+//
+//   lumaret_bench --starts N
+//   lumaret_bench --netsh FOLDER_WITH_STANDIN   (responsiveness)
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/window_description.h"
+#include "tools/driver.h"
+
+namespace {
+
+using lumaret::CommandIdOf;
+using lumaret::ControlId;
+
+double Now() {
+  static LARGE_INTEGER freq = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
+}
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Running {
+  PROCESS_INFORMATION pi{};
+  HWND window = nullptr;
+  double startSeconds = 0;
+};
+
+struct FindArgs {
+  DWORD pid;
+  const wchar_t* cls;
+  HWND found;
+};
+
+BOOL CALLBACK FindTopWindow(HWND h, LPARAM lp) {
+  auto* a = reinterpret_cast<FindArgs*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  wchar_t cls[64] = {};
+  GetClassNameW(h, cls, 64);
+  if (pid == a->pid && IsWindowVisible(h) && std::wstring(cls) == a->cls) {
+    a->found = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Starts the program and waits until its window is visible (for Lumaret that
+// is after its created handler, which loads the settings, has run).
+bool Start(const std::wstring& exe, const wchar_t* windowClass, Running* r, const std::wstring& folder = L"") {
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
+  std::wstring cmd = L"\"" + exe + L"\"";
+  const double t0 = Now();
+  if (!CreateProcessW(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &si, &r->pi)) {
+    return false;
+  }
+  FindArgs a{r->pi.dwProcessId, windowClass, nullptr};
+  while (Now() - t0 < 60) {
+    EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&a));
+    if (a.found) break;
+    Sleep(1);
+  }
+  r->startSeconds = Now() - t0;
+  r->window = a.found;
+  return a.found != nullptr;
+}
+
+void Stop(Running* r) {
+  if (r->window) PostMessageW(r->window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(r->pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(r->pi.hProcess, 1);
+  CloseHandle(r->pi.hThread);
+  CloseHandle(r->pi.hProcess);
+  *r = Running{};
+}
+
+void PrintMemory(const char* key, HANDLE process) {
+  PROCESS_MEMORY_COUNTERS_EX pmc{};
+  pmc.cb = sizeof(pmc);
+  if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof(pmc))) {
+    // Wine leaves PrivateUsage at 0; the pagefile usage is the same figure
+    // (committed private memory) on Windows.
+    const SIZE_T priv = pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage;
+    std::printf("%s_private_bytes %llu\n", key, static_cast<unsigned long long>(priv));
+    std::printf("%s_working_set %llu\n", key, static_cast<unsigned long long>(pmc.WorkingSetSize));
+  }
+}
+
+HWND ControlOf(HWND main, ControlId id) {
+  HWND h = GetDlgItem(main, CommandIdOf(id));
+  if (!h) h = GetDlgItem(GetDlgItem(main, CommandIdOf(ControlId::分组框1)), CommandIdOf(id));
+  return h;
+}
+
+void Click(HWND main, ControlId id) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(ControlOf(main, id), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &result);
+}
+
+// Settles a freshly started process: a short wait, then a round trip.
+void Settle(HWND w) {
+  Sleep(300);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+}
+
+int Starts(int n) {
+  const std::wstring folder = lumaret::ThisProgramFolder();
+  std::vector<double> lumaret, baseline;
+  for (int i = 0; i < n; ++i) {
+    Running r;
+    if (Start(folder + L"Lumaret.exe", L"LumaretMainWindow", &r)) lumaret.push_back(r.startSeconds);
+    Stop(&r);
+    if (Start(folder + L"lumaret_baseline.exe", L"LumaretBaseline", &r)) baseline.push_back(r.startSeconds);
+    Stop(&r);
+  }
+  std::printf("start_runs %zu\n", lumaret.size());
+  std::printf("start_lumaret_ms %.1f\n", Median(lumaret) * 1000);
+  std::printf("start_baseline_ms %.1f\n", Median(baseline) * 1000);
+
+  // Memory after start, and after a hundred passwords and ten reports.
+  Running r;
+  if (Start(folder + L"lumaret_baseline.exe", L"LumaretBaseline", &r)) {
+    Settle(r.window);
+    PrintMemory("mem_baseline", r.pi.hProcess);
+  }
+  Stop(&r);
+  if (Start(folder + L"Lumaret.exe", L"LumaretMainWindow", &r)) {
+    Settle(r.window);
+    PrintMemory("mem_lumaret_start", r.pi.hProcess);
+    for (int i = 0; i < 100; ++i) Click(r.window, ControlId::超级按钮_mmsj);
+    Click(r.window, ControlId::超级按钮3);
+    for (int i = 0; i < 10; ++i) Click(r.window, ControlId::按钮2);
+    Settle(r.window);
+    PrintMemory("mem_lumaret_used", r.pi.hProcess);
+  }
+  Stop(&r);
+  return 0;
+}
+
+// The longest round trip of a message to the window while the open button's
+// netsh stand-in takes three seconds to answer.
+int Responsiveness(const std::wstring& folder) {
+  Running r;
+  if (!Start(folder + L"\\Lumaret.exe", L"LumaretMainWindow", &r, folder)) return 1;
+  Settle(r.window);
+  PostMessageW(ControlOf(r.window, ControlId::超级按钮_ope), BM_CLICK, 0, 0);
+  double longest = 0;
+  const double t0 = Now();
+  while (Now() - t0 < 4.0) {
+    const double t = Now();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(r.window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+    longest = std::max(longest, Now() - t);
+    Sleep(10);
+  }
+  std::printf("responsive_longest_ms %.1f\n", longest * 1000);
+  Stop(&r);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 3 && std::wstring(argv[1]) == L"--starts") return Starts(_wtoi(argv[2]));
+  if (argc == 3 && std::wstring(argv[1]) == L"--netsh") return Responsiveness(argv[2]);
+  std::fprintf(stderr, "usage: lumaret_bench --starts N | --netsh FOLDER\n");
+  return 2;
+}
