@@ -15,11 +15,11 @@ deps:
 
 native: deps
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(NATIVE) -j $(JOBS)
+	@cmake --build $(NATIVE) -j $(JOBS) -- --no-print-directory
 
 win: deps
 	@cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-	@cmake --build $(WIN) -j $(JOBS)
+	@cmake --build $(WIN) -j $(JOBS) -- --no-print-directory
 
 test: native win
 	@bash scripts/test.sh $(NATIVE) $(WIN)
