@@ -289,6 +289,7 @@ TEST_F(HotspotSwitchTest, FirstClickWithoutSavedSettingsConfiguresSavesAndMakesT
   EXPECT_EQ(s.iconPath, GetExecutableFullPath());
   EXPECT_EQ(s.iconIndex, 0);
   EXPECT_EQ(s.description, "Lumaret");
+  EXPECT_EQ(s.showCommand, SW_SHOWNORMAL);
   EXPECT_EQ(s.storedShowCommand, SW_SHOWNORMAL);
 
   // The run started without a saved name: the next click repeats it all,
@@ -452,6 +453,8 @@ TEST_F(HotspotSwitchTest, WindowAnswersWhileNetshRuns) {
   DWORD answerMs = 0;
   std::wstring tipMeanwhile;
   bool opeEnabled = true, offEnabled = true;
+  HWND focusMeanwhile = nullptr;
+  const DWORD guiThread = GetCurrentThreadId();
   std::thread watcher([&] {
     Sleep(800);
     const DWORD t0 = GetTickCount();
@@ -463,8 +466,12 @@ TEST_F(HotspotSwitchTest, WindowAnswersWhileNetshRuns) {
     tipMeanwhile = text;
     opeEnabled = IsWindowEnabled(ope) != FALSE;
     offEnabled = IsWindowEnabled(off) != FALSE;
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (GetGUIThreadInfo(guiThread, &gui)) focusMeanwhile = gui.hwndFocus;
     PostMessageW(off, BM_CLICK, 0, 0);
   });
+  SetFocus(ope);
   Click(ControlId::超级按钮_ope);
   watcher.join();
   EXPECT_TRUE(answered) << "no answer within 1 s";
@@ -472,9 +479,12 @@ TEST_F(HotspotSwitchTest, WindowAnswersWhileNetshRuns) {
   EXPECT_EQ(tipMeanwhile, L"正在开启WIFI热点...");
   EXPECT_FALSE(opeEnabled);
   EXPECT_FALSE(offEnabled);
+  // A disabled button loses the focus; Esc must still find the window.
+  EXPECT_EQ(focusMeanwhile, w.Control(ControlId::编辑框_ssid));
   EXPECT_EQ(Commands(), Lines{kStart}) << "the close click ran a command beside the open one";
   EXPECT_EQ(Tip(), L"WIFI热点已开启");
   EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_EQ(GetFocus(), ope) << "the focus did not come back to the button";
 }
 
 // Esc while the configuration runs: the window goes, the start command never
