@@ -35,15 +35,19 @@ void LoadSettings() {
 }
 
 void SaveSettings() {
+  MainWindow& w = TheMainWindow();
+  SaveSettingsValues(w.GetText(ControlId::编辑框_ssid), w.GetText(ControlId::编辑框_pw));
+}
+
+void SaveSettingsValues(const std::string& ssid, const std::string& code) {
   // The folder "Config" may be missing (a fresh copy of the program): make
   // it, or every save would be lost without a trace.
   const std::string folder = BeforeLastBackslash(SettingsPath);
   if (!folder.empty() && GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
     CreateDirectoryA(folder.c_str(), nullptr);
   }
-  MainWindow& w = TheMainWindow();
-  WriteSettingsValue(SettingsPath, kSettingsSection, kSsidKey, w.GetText(ControlId::编辑框_ssid));
-  WriteSettingsValue(SettingsPath, kSettingsSection, kCodeKey, w.GetText(ControlId::编辑框_pw));
+  WriteSettingsValue(SettingsPath, kSettingsSection, kSsidKey, ssid);
+  WriteSettingsValue(SettingsPath, kSettingsSection, kCodeKey, code);
 }
 
 }  // namespace lumaret

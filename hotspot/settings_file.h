@@ -26,4 +26,9 @@ void LoadSettings();
 // folder "Config" is made first when it is missing, so the save is not lost.
 void SaveSettings();
 
+// Stores the given name and password, as SaveSettings does with the boxes'
+// texts. The open button passes the texts it configured the network with:
+// the boxes may have changed while netsh ran.
+void SaveSettingsValues(const std::string& ssid, const std::string& code);
+
 }  // namespace lumaret

@@ -1,0 +1,115 @@
+#include "hotspot/hotspot_commands.h"
+
+#include "common/text.h"
+
+namespace lumaret {
+
+const char kStartCommandLine[] = "netsh wlan start hostednetwork";
+const char kStopCommandLine[] = "netsh wlan stop hostednetwork";
+
+namespace {
+
+bool IsFullWidthSpaceAt(const std::string& text, std::size_t i) {
+  return i + 1 < text.size() && static_cast<unsigned char>(text[i]) == 0xA1 &&
+         static_cast<unsigned char>(text[i + 1]) == 0xA1;
+}
+
+}  // namespace
+
+std::string TrimSpaces(const std::string& text) {
+  std::size_t begin = 0;
+  for (;;) {
+    if (begin < text.size() && text[begin] == ' ') {
+      begin += 1;
+    } else if (IsFullWidthSpaceAt(text, begin)) {
+      begin += 2;
+    } else {
+      break;
+    }
+  }
+
+  // Walk the rest character by character, remembering where the current run
+  // of spaces began.
+  std::size_t end = text.size();
+  std::size_t runStart = std::string::npos;
+  std::size_t i = begin;
+  while (i < text.size()) {
+    if (IsLeadByte(static_cast<unsigned char>(text[i]))) {
+      if (i + 1 >= text.size()) {  // a lead byte without its second byte
+        runStart = std::string::npos;
+        end = i;
+        break;
+      }
+      if (IsFullWidthSpaceAt(text, i)) {
+        if (runStart == std::string::npos) runStart = i;
+      } else {
+        runStart = std::string::npos;
+      }
+      i += 2;
+    } else {
+      if (text[i] == ' ') {
+        if (runStart == std::string::npos) runStart = i;
+      } else {
+        runStart = std::string::npos;
+      }
+      i += 1;
+    }
+  }
+  if (runStart != std::string::npos) end = runStart;
+  return text.substr(begin, end - begin);
+}
+
+std::string ConfigurationCommandLine(const std::string& name, const std::string& key) {
+  return "netsh wlan set hostednetwork mode=allow ssid=\"" + name + "\" key=\"" + key + "\"";
+}
+
+std::size_t CountCharacters(const std::string& text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++count) {
+    i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+  }
+  return count;
+}
+
+InputProblem CheckHotspotInput(const std::string& name, const std::string& key) {
+  // A quote can only stand as a character of its own: GBK second bytes are
+  // never 0x22.
+  if (name.empty()) return InputProblem::NameEmpty;
+  if (name.size() > kMaxNameBytes) return InputProblem::NameTooLong;
+  if (name.find('"') != std::string::npos) return InputProblem::NameHasQuote;
+  const std::size_t keyLength = CountCharacters(key);
+  if (keyLength < kMinKeyCharacters || keyLength > kMaxKeyCharacters) return InputProblem::KeyWrongLength;
+  if (key.find('"') != std::string::npos) return InputProblem::KeyHasQuote;
+  return InputProblem::None;
+}
+
+const wchar_t* InputProblemText(InputProblem problem) {
+  switch (problem) {
+    case InputProblem::None: return nullptr;
+    case InputProblem::NameEmpty: return L"请填写WIFI名称";
+    case InputProblem::NameTooLong: return L"WIFI名称太长，最多32个字节";
+    case InputProblem::NameHasQuote: return L"WIFI名称不能包含双引号";
+    case InputProblem::KeyWrongLength: return L"WIFI密码须为8到63个字符";
+    case InputProblem::KeyHasQuote: return L"WIFI密码不能包含双引号";
+  }
+  return nullptr;
+}
+
+bool NeedsConfiguration(const std::string& savedSsidAtStart, const std::string& savedSsid,
+                        const std::string& savedCode, const std::string& trimmedName,
+                        const std::string& trimmedKey) {
+  if (savedSsidAtStart.empty()) return true;
+  return TrimSpaces(savedSsid) != trimmedName || TrimSpaces(savedCode) != trimmedKey;
+}
+
+int ShowWindowValueFor(std::optional<int> showMode) {
+  // Show-window values: SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED,
+  // SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE.
+  static const int kValues[] = {0, 1, 2, 3, 4, 6};
+  int mode = showMode.value_or(2);
+  if (mode < 1) mode = 1;
+  if (mode > 6) mode = 6;
+  return kValues[mode - 1];
+}
+
+}  // namespace lumaret

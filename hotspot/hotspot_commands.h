@@ -1,0 +1,60 @@
+// The netsh command lines of the hosted network, and what decides and checks
+// the name and password that go into them. Pure: no Windows header.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace lumaret {
+
+extern const char kStartCommandLine[];  // "netsh wlan start hostednetwork"
+extern const char kStopCommandLine[];   // "netsh wlan stop hostednetwork"
+
+// A copy of the text without leading and trailing ASCII spaces (0x20) and
+// full-width spaces (GBK A1 A1). Tabs, line breaks and inner spaces stay. A
+// lead byte left without its second byte at the very end is cut off (and the
+// spaces before it stay).
+std::string TrimSpaces(const std::string& text);
+
+// "netsh wlan set hostednetwork mode=allow ssid="<name>" key="<key>"": each
+// in double quotes, so that a name with spaces reaches netsh as one word.
+std::string ConfigurationCommandLine(const std::string& name, const std::string& key);
+
+// What is wrong with a (trimmed) name and key before they may go into the
+// configuration command: the name must be 1 to 32 bytes, the key 8 to 63
+// characters (a two-byte character counts once), neither with a double quote.
+enum class InputProblem {
+  None,
+  NameEmpty,
+  NameTooLong,
+  NameHasQuote,
+  KeyWrongLength,
+  KeyHasQuote,
+};
+InputProblem CheckHotspotInput(const std::string& name, const std::string& key);
+constexpr std::size_t kMaxNameBytes = 32;
+constexpr std::size_t kMinKeyCharacters = 8;
+constexpr std::size_t kMaxKeyCharacters = 63;
+
+// The status-line text that tells the user what is wrong; nullptr for None.
+const wchar_t* InputProblemText(InputProblem problem);
+
+// Characters of an ANSI text: a lead byte with its second byte counts once.
+std::size_t CountCharacters(const std::string& text);
+
+// Whether a click of the open button configures before it starts: always in
+// a run that started with no saved name, otherwise when the trimmed box texts
+// differ from the trimmed saved name and password (what the hosted network
+// was last configured with).
+bool NeedsConfiguration(const std::string& savedSsidAtStart, const std::string& savedSsid,
+                        const std::string& savedCode, const std::string& trimmedName,
+                        const std::string& trimmedKey);
+
+// The show-window value of the command runner's startup record for a show
+// mode: omitted means 2; below 1 counts as 1, above 6 as 6.
+// 1 hidden (0), 2 normal (1), 3 minimised (2), 4 maximised (3),
+// 5 normal without activation (4), 6 minimise (6).
+int ShowWindowValueFor(std::optional<int> showMode);
+
+}  // namespace lumaret

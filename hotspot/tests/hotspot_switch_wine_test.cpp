@@ -1,0 +1,515 @@
+// The open and close buttons and the command runner with the real window,
+// settings file and desktop shortcut, and a stand-in netsh: netsh.exe beside
+// this binary (see netsh_standin.cpp), steered through the environment.
+#include "hotspot/hotspot_switch.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/main_window.h"
+#include "common/run_directory.h"
+#include "desktop/shortcut.h"
+#include "desktop/tests/shortcut_reader.h"
+#include "hotspot/command_runner.h"
+#include "hotspot/settings_file.h"
+
+namespace lumaret {
+namespace {
+
+class SwitchSession : public testing::Environment {
+ public:
+  void SetUp() override { PrepareShortcutSession(); }
+  void TearDown() override { OleUninitialize(); }
+};
+const testing::Environment* const kSession = testing::AddGlobalTestEnvironment(new SwitchSession);
+
+// ---- the stand-in netsh ---------------------------------------------------
+
+std::string LogPath() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  return std::string(temp) + "lumaret-netsh.log";
+}
+
+void ResetStandIn() {
+  DeleteFileA(LogPath().c_str());
+  SetEnvironmentVariableA("LUMARET_NETSH_LOG", LogPath().c_str());
+  SetEnvironmentVariableA("LUMARET_NETSH_DELAY_MS", "0");
+  SetEnvironmentVariableA("LUMARET_NETSH_EXIT", "0");
+  SetEnvironmentVariableA("LUMARET_NETSH_EXIT_IF", nullptr);
+}
+
+void StandInDelay(int ms) { SetEnvironmentVariableA("LUMARET_NETSH_DELAY_MS", std::to_string(ms).c_str()); }
+
+void StandInExit(int code, const char* onlyIf = nullptr) {
+  SetEnvironmentVariableA("LUMARET_NETSH_EXIT", std::to_string(code).c_str());
+  SetEnvironmentVariableA("LUMARET_NETSH_EXIT_IF", onlyIf);
+}
+
+std::vector<std::string> LogLines() {
+  std::vector<std::string> lines;
+  HANDLE f = CreateFileA(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return lines;
+  std::string bytes;
+  char buf[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got) bytes.append(buf, got);
+  CloseHandle(f);
+  std::size_t start = 0;
+  for (std::size_t nl; (nl = bytes.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(bytes.substr(start, nl - start));
+  }
+  return lines;
+}
+
+// The command lines netsh was started with, in order.
+std::vector<std::string> Commands() {
+  std::vector<std::string> out;
+  for (const std::string& l : LogLines()) {
+    if (l.rfind("begin ", 0) == 0) out.push_back(l.substr(l.find(' ', 6) + 1));
+  }
+  return out;
+}
+
+// The show-window values the commands were started with.
+std::vector<int> ShowValues() {
+  std::vector<int> out;
+  for (const std::string& l : LogLines()) {
+    if (l.rfind("begin ", 0) == 0) out.push_back(std::stoi(l.substr(6)));
+  }
+  return out;
+}
+
+// Every command ended before the next began.
+bool RanOneAtATime() {
+  const std::vector<std::string> lines = LogLines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].rfind(i % 2 == 0 ? "begin " : "end ", 0) != 0) return false;
+  }
+  return lines.size() % 2 == 0;
+}
+
+int EndedCommands() {
+  int n = 0;
+  for (const std::string& l : LogLines()) n += l.rfind("end ", 0) == 0;
+  return n;
+}
+
+// For commands that run on past a call: waits until `n` have ended.
+void WaitForEndedCommands(int n) {
+  for (int i = 0; i < 100 && EndedCommands() < n; ++i) Sleep(100);
+}
+
+bool StandInRunning() {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return false;
+  PROCESSENTRY32 entry;
+  entry.dwSize = sizeof entry;
+  bool found = false;
+  for (BOOL more = Process32First(snap, &entry); more && !found; more = Process32Next(snap, &entry)) {
+    found = lstrcmpiW(entry.szExeFile, L"netsh.exe") == 0;
+  }
+  CloseHandle(snap);
+  return found;
+}
+
+const std::string kConfigure = "netsh wlan set hostednetwork mode=allow ssid=";
+std::string ConfigureLine(const std::string& name, const std::string& key) {
+  return kConfigure + "\"" + name + "\" key=\"" + key + "\"";
+}
+const std::string kStart = "netsh wlan start hostednetwork";
+const std::string kStop = "netsh wlan stop hostednetwork";
+using Lines = std::vector<std::string>;
+
+// ---- the command runner ---------------------------------------------------
+
+class CommandRunnerTest : public testing::Test {
+ protected:
+  void SetUp() override { ResetStandIn(); }
+};
+
+TEST_F(CommandRunnerTest, TellsOnlyWhetherTheProcessWasCreated) {
+  EXPECT_FALSE(RunCommandLine("lumaret-no-such-program wlan", true, 1));
+  StandInExit(1);
+  EXPECT_TRUE(RunCommandLine("netsh wlan start hostednetwork", true, 1)) << "a failing netsh was still created";
+  EXPECT_EQ(Commands(), Lines{kStart});
+}
+
+TEST_F(CommandRunnerTest, ShowModeReachesTheStartupRecord) {
+  const struct {
+    std::optional<int> mode;
+    int show;
+  } cases[] = {{std::nullopt, SW_SHOWNORMAL}, {1, SW_HIDE}, {3, SW_SHOWMINIMIZED}, {0, SW_HIDE}, {9, SW_MINIMIZE}};
+  std::vector<int> expected;
+  for (const auto& c : cases) {
+    ASSERT_TRUE(RunCommandLine("netsh show", true, c.mode));
+    expected.push_back(c.show);
+  }
+  EXPECT_EQ(ShowValues(), expected);
+}
+
+TEST_F(CommandRunnerTest, WaitsOnlyWhenAsked) {
+  StandInDelay(3000);
+  EXPECT_TRUE(RunCommandLine("netsh no-wait", false, 1));
+  EXPECT_EQ(EndedCommands(), 0) << "returned only after the command ended";
+  WaitForEndedCommands(1);
+  StandInDelay(500);
+  EXPECT_TRUE(RunCommandLine("netsh wait", true, 1));
+  EXPECT_EQ(EndedCommands(), 2);
+}
+
+TEST_F(CommandRunnerTest, RunToEndJudgesTheExitCode) {
+  const struct {
+    int code;
+    bool succeeded;
+  } cases[] = {{0, true}, {1, false}, {5, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    StandInExit(c.code);
+    const CommandOutcome o = RunCommandLineToEnd("netsh x");
+    EXPECT_TRUE(o.started);
+    EXPECT_TRUE(o.ended);
+    EXPECT_EQ(o.exitCode, static_cast<unsigned long>(c.code));
+    EXPECT_EQ(o.Succeeded(), c.succeeded);
+  }
+  EXPECT_EQ(ShowValues(), (std::vector<int>{SW_HIDE, SW_HIDE, SW_HIDE}));
+  const CommandOutcome missing = RunCommandLineToEnd("lumaret-no-such-program x");
+  EXPECT_FALSE(missing.started);
+  EXPECT_FALSE(missing.Succeeded());
+}
+
+TEST_F(CommandRunnerTest, CommandOverTheLimitIsEndedAndFails) {
+  StandInDelay(20000);
+  const CommandOutcome o = RunCommandLineToEnd("netsh slow", 500);
+  EXPECT_TRUE(o.started);
+  EXPECT_FALSE(o.ended);
+  EXPECT_FALSE(o.Succeeded());
+  EXPECT_FALSE(StandInRunning()) << "the command was left running";
+  EXPECT_EQ(EndedCommands(), 0);
+}
+
+// ---- the two buttons ------------------------------------------------------
+
+void DrainMessages() {
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message != WM_QUIT) DispatchWindowMessage(m);
+  }
+}
+
+void SwitchClick(ControlId id) {
+  if (id == ControlId::超级按钮_ope) OnOpenHotspotClicked();
+  if (id == ControlId::超级按钮_off) OnCloseHotspotClicked();
+}
+
+class HotspotSwitchTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetStandIn();
+    desktopLink_ = GetSpecialFolder(3) + "Lumaret.lnk";
+    DeleteFileA(desktopLink_.c_str());
+    RemoveSettings();
+  }
+  void TearDown() override {
+    w.Destroy();
+    DrainMessages();
+    RemoveSettings();
+    DeleteFileA(desktopLink_.c_str());
+  }
+  void RemoveSettings() {
+    const std::string folder = GetRunDirectory() + "\\Config";
+    DeleteFileA((folder + "\\Config.ini").c_str());
+    RemoveDirectoryA(folder.c_str());
+  }
+  // A new run: the settings file as given (none when empty), the window made
+  // and its settings loaded.
+  void StartRun(const std::string& settings = std::string()) {
+    w.Destroy();
+    DrainMessages();
+    RemoveSettings();
+    if (!settings.empty()) {
+      const std::string folder = GetRunDirectory() + "\\Config";
+      CreateDirectoryA(folder.c_str(), nullptr);
+      HANDLE f = CreateFileA((folder + "\\Config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+      ASSERT_NE(f, INVALID_HANDLE_VALUE);
+      DWORD written = 0;
+      WriteFile(f, settings.data(), static_cast<DWORD>(settings.size()), &written, nullptr);
+      CloseHandle(f);
+    }
+    ASSERT_TRUE(w.Create(GetModuleHandleW(nullptr), LoadSettings, SwitchClick));
+    w.Show();
+    DrainMessages();
+  }
+  void Boxes(const std::string& name, const std::string& key) {
+    w.SetText(ControlId::编辑框_ssid, name);
+    w.SetText(ControlId::编辑框_pw, key);
+  }
+  void Click(ControlId id) {
+    SendMessageW(w.Control(id), BM_CLICK, 0, 0);
+    DrainMessages();
+  }
+  std::wstring Tip() { return w.GetTextW(ControlId::透明标签_tip); }
+  bool ButtonsEnabled() { return w.IsEnabled(ControlId::超级按钮_ope) && w.IsEnabled(ControlId::超级按钮_off); }
+  std::string Saved(const char* key) {
+    return ReadSettingsValue(GetRunDirectory() + "\\Config\\Config.ini", "Wifi", key);
+  }
+  bool SettingsFileExists() { return FileExists(GetRunDirectory() + "\\Config\\Config.ini"); }
+
+  MainWindow& w = TheMainWindow();
+  std::string desktopLink_;
+};
+
+// GBK full-width space: kept by the settings file, trimmed for netsh.
+const std::string kWide = "\xA1\xA1";
+
+TEST_F(HotspotSwitchTest, FirstClickWithoutSavedSettingsConfiguresSavesAndMakesTheShortcut) {
+  StartRun();
+  Boxes(kWide + "My Net" + kWide, kWide + "pass word1");
+  Click(ControlId::超级按钮_ope);
+  EXPECT_EQ(Commands(), (Lines{ConfigureLine("My Net", "pass word1"), kStart}));
+  EXPECT_TRUE(RanOneAtATime());
+  EXPECT_EQ(ShowValues(), (std::vector<int>{SW_HIDE, SW_HIDE}));
+  EXPECT_EQ(Tip(), L"WIFI热点已开启");
+  EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_EQ(Saved("SSID"), kWide + "My Net" + kWide) << "the untrimmed texts are saved";
+  EXPECT_EQ(Saved("CODE"), kWide + "pass word1");
+
+  const ShortcutFile s = ReadShortcut(desktopLink_);
+  ASSERT_TRUE(s.loaded) << desktopLink_;
+  EXPECT_EQ(s.target, GetExecutableFullPath());
+  EXPECT_EQ(s.workingDirectory, GetRunDirectory() + "\\");
+  EXPECT_EQ(s.iconPath, GetExecutableFullPath());
+  EXPECT_EQ(s.iconIndex, 0);
+  EXPECT_EQ(s.description, "Lumaret");
+  EXPECT_EQ(s.showCommand, SW_SHOWNORMAL);
+  EXPECT_EQ(s.storedShowCommand, SW_SHOWNORMAL);
+
+  // The run started without a saved name: the next click repeats it all,
+  // with the boxes' new texts.
+  ResetStandIn();
+  DeleteFileA(desktopLink_.c_str());
+  Boxes("My Net", "\xCE\xD2\xB5\xC4pass1234");  // 我的pass1234
+  Click(ControlId::超级按钮_ope);
+  EXPECT_EQ(Commands(), (Lines{ConfigureLine("My Net", "\xCE\xD2\xB5\xC4pass1234"), kStart}));
+  EXPECT_TRUE(FileExists(desktopLink_));
+  EXPECT_EQ(Saved("SSID"), "My Net");
+  EXPECT_EQ(Saved("CODE"), "\xCE\xD2\xB5\xC4pass1234");
+  EXPECT_EQ(Tip(), L"WIFI热点已开启");
+}
+
+TEST_F(HotspotSwitchTest, SavedSettingsOnlyStartUntilTheBoxesChange) {
+  StartRun("[Wifi]\r\nSSID=HomeNet\r\nCODE=secret123\r\n");
+  Click(ControlId::超级按钮_ope);
+  EXPECT_EQ(Commands(), Lines{kStart});
+  EXPECT_EQ(Tip(), L"WIFI热点已开启");
+  EXPECT_FALSE(FileExists(desktopLink_));
+
+  ResetStandIn();
+  w.SetText(ControlId::编辑框_pw, "secret456");
+  Click(ControlId::超级按钮_ope);
+  EXPECT_EQ(Commands(), (Lines{ConfigureLine("HomeNet", "secret456"), kStart})) << "a changed password configures";
+  EXPECT_TRUE(RanOneAtATime());
+  EXPECT_EQ(Saved("CODE"), "secret456");
+  EXPECT_FALSE(FileExists(desktopLink_)) << "the shortcut belongs to a run without saved settings";
+
+  // What was just saved is the new reference; spaces around it change nothing.
+  ResetStandIn();
+  Boxes(kWide + "HomeNet", "secret456" + kWide);
+  Click(ControlId::超级按钮_ope);
+  EXPECT_EQ(Commands(), Lines{kStart});
+  EXPECT_EQ(Tip(), L"WIFI热点已开启");
+}
+
+TEST_F(HotspotSwitchTest, NetshFailuresAreReportedAndNothingIsSaved) {
+  const struct {
+    const char* label;
+    std::string settings;
+    int code;
+    const char* onlyIf;
+    Lines commands;
+    bool saved;
+  } cases[] = {
+      {"configuration fails: no save, no start", "", 1, "set hostednetwork",
+       {ConfigureLine("Net", "12345678")}, false},
+      {"every command fails", "", 2, nullptr, {ConfigureLine("Net", "12345678")}, false},
+      {"start fails after a good configuration", "", 1, "start", {ConfigureLine("Net", "12345678"), kStart}, true},
+      {"changed password not taken", "[Wifi]\r\nSSID=Net\r\nCODE=oldpass1\r\n", 1, "set hostednetwork",
+       {ConfigureLine("Net", "12345678")}, false},
+      {"start alone fails", "[Wifi]\r\nSSID=Net\r\nCODE=12345678\r\n", 1, nullptr, {kStart}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    ResetStandIn();
+    StartRun(c.settings);
+    const std::string codeBefore = Saved("CODE");
+    Boxes("Net", "12345678");
+    StandInExit(c.code, c.onlyIf);
+    Click(ControlId::超级按钮_ope);
+    EXPECT_EQ(Commands(), c.commands);
+    EXPECT_EQ(Tip(), L"WIFI热点开启失败");
+    EXPECT_TRUE(ButtonsEnabled());
+    EXPECT_EQ(Saved("CODE"), c.saved ? "12345678" : codeBefore);
+  }
+}
+
+TEST_F(HotspotSwitchTest, CloseButtonJudgesTheStopCommand) {
+  const struct {
+    int code;
+    const wchar_t* tip;
+  } cases[] = {{0, L"WIFI热点已关闭"}, {1, L"WIFI热点关闭失败"}};
+  StartRun();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    ResetStandIn();
+    StandInExit(c.code);
+    Click(ControlId::超级按钮_off);
+    EXPECT_EQ(Commands(), Lines{kStop});
+    EXPECT_EQ(Tip(), c.tip);
+    EXPECT_TRUE(ButtonsEnabled());
+  }
+  EXPECT_FALSE(SettingsFileExists()) << "the close button touches no settings";
+}
+
+TEST_F(HotspotSwitchTest, BadInputRunsNothing) {
+  const struct {
+    std::string name, key;
+    const wchar_t* tip;
+  } cases[] = {
+      {"   " + kWide, "12345678", L"请填写WIFI名称"},
+      {std::string(33, 'n'), "12345678", L"WIFI名称太长，最多32个字节"},
+      {"My\"Net", "12345678", L"WIFI名称不能包含双引号"},
+      {"Net", " 1234567 ", L"WIFI密码须为8到63个字符"},
+      {"Net", std::string(64, 'k'), L"WIFI密码须为8到63个字符"},
+      {"Net", "1234\"5678", L"WIFI密码不能包含双引号"},
+  };
+  StartRun();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name + " / " + c.key);
+    Boxes(c.name, c.key);
+    Click(ControlId::超级按钮_ope);
+    EXPECT_EQ(Tip(), c.tip);
+    EXPECT_TRUE(Commands().empty());
+    EXPECT_FALSE(SettingsFileExists());
+    EXPECT_FALSE(FileExists(desktopLink_));
+    EXPECT_TRUE(ButtonsEnabled());
+  }
+}
+
+// Both the stand-in beside this binary and Wine's own netsh in system32 are
+// moved aside for the case, so that no "netsh" can be started at all.
+class NetshHidden {
+ public:
+  NetshHidden() {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    for (const std::string& path : {GetRunDirectory() + "\\netsh.exe", std::string(system) + "\\netsh.exe"}) {
+      if (MoveFileA(path.c_str(), (path + ".hidden").c_str())) moved_.push_back(path);
+    }
+  }
+  ~NetshHidden() {
+    for (const std::string& path : moved_) MoveFileA((path + ".hidden").c_str(), path.c_str());
+  }
+
+ private:
+  std::vector<std::string> moved_;
+};
+
+TEST_F(HotspotSwitchTest, NetshMissing) {
+  StartRun();
+  Boxes("Net", "12345678");
+  {
+    NetshHidden hidden;
+    ASSERT_FALSE(RunCommandLine("netsh wlan show drivers", true, 1)) << "some netsh could still be started";
+    Click(ControlId::超级按钮_ope);
+    EXPECT_EQ(Tip(), L"WIFI热点开启失败");
+    EXPECT_FALSE(SettingsFileExists());
+    EXPECT_TRUE(FileExists(desktopLink_)) << "the shortcut comes before the commands";
+    EXPECT_TRUE(ButtonsEnabled());
+    Click(ControlId::超级按钮_off);
+    EXPECT_EQ(Tip(), L"WIFI热点关闭失败");
+    EXPECT_TRUE(ButtonsEnabled());
+  }
+  ASSERT_TRUE(FileExists(GetRunDirectory() + "\\netsh.exe")) << "stand-in not restored";
+}
+
+// While netsh runs the window keeps answering, shows its progress, and a
+// click of the other button starts nothing beside it.
+TEST_F(HotspotSwitchTest, WindowAnswersWhileNetshRuns) {
+  StartRun("[Wifi]\r\nSSID=Net\r\nCODE=12345678\r\n");
+  StandInDelay(3000);
+  HWND window = w.hwnd();
+  HWND tip = w.Control(ControlId::透明标签_tip);
+  HWND ope = w.Control(ControlId::超级按钮_ope);
+  HWND off = w.Control(ControlId::超级按钮_off);
+  bool answered = false;
+  DWORD answerMs = 0;
+  std::wstring tipMeanwhile;
+  bool opeEnabled = true, offEnabled = true;
+  HWND focusMeanwhile = nullptr;
+  const DWORD guiThread = GetCurrentThreadId();
+  std::thread watcher([&] {
+    Sleep(800);
+    const DWORD t0 = GetTickCount();
+    DWORD_PTR result = 0;
+    answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+    answerMs = GetTickCount() - t0;
+    wchar_t text[64] = {};
+    SendMessageTimeoutW(tip, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 1000, &result);
+    tipMeanwhile = text;
+    opeEnabled = IsWindowEnabled(ope) != FALSE;
+    offEnabled = IsWindowEnabled(off) != FALSE;
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (GetGUIThreadInfo(guiThread, &gui)) focusMeanwhile = gui.hwndFocus;
+    PostMessageW(off, BM_CLICK, 0, 0);
+  });
+  SetFocus(ope);
+  Click(ControlId::超级按钮_ope);
+  watcher.join();
+  EXPECT_TRUE(answered) << "no answer within 1 s";
+  EXPECT_LT(answerMs, 1000u);
+  EXPECT_EQ(tipMeanwhile, L"正在开启WIFI热点...");
+  EXPECT_FALSE(opeEnabled);
+  EXPECT_FALSE(offEnabled);
+  // A disabled button loses the focus; Esc must still find the window.
+  EXPECT_EQ(focusMeanwhile, w.Control(ControlId::编辑框_ssid));
+  EXPECT_EQ(Commands(), Lines{kStart}) << "the close click ran a command beside the open one";
+  EXPECT_EQ(Tip(), L"WIFI热点已开启");
+  EXPECT_TRUE(ButtonsEnabled());
+  EXPECT_EQ(GetFocus(), ope) << "the focus did not come back to the button";
+}
+
+// Esc while the configuration runs: the window goes, the start command never
+// begins, nothing is saved, and the main loop still gets its WM_QUIT.
+TEST_F(HotspotSwitchTest, ClosingTheWindowWhileNetshRuns) {
+  StartRun();
+  Boxes("Net", "12345678");
+  StandInDelay(2000);
+  HWND box = w.Control(ControlId::编辑框_ssid);
+  std::thread closer([&] {
+    Sleep(500);
+    PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 1);
+  });
+  SendMessageW(w.Control(ControlId::超级按钮_ope), BM_CLICK, 0, 0);
+  closer.join();
+  EXPECT_EQ(w.hwnd(), nullptr) << "Esc did not close the window";
+  MSG m;
+  EXPECT_TRUE(PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "WM_QUIT lost";
+  if (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
+    EXPECT_EQ(RunMessageLoop(), 0);
+  }
+  WaitForEndedCommands(1);  // the configuration was left to finish by itself
+  EXPECT_EQ(Commands(), Lines{ConfigureLine("Net", "12345678")});
+  EXPECT_FALSE(SettingsFileExists());
+}
+
+}  // namespace
+}  // namespace lumaret
