@@ -372,6 +372,12 @@ TEST_F(LookTest, ShownPanelHidesTheMainControlsButNotTheMakersLink) {
   // the banner, the faces and the boxes were.
   EXPECT_EQ(s.At(0, 150), GetSysColor(COLOR_BTNSHADOW));
   EXPECT_EQ(s.At(1, 150), GetSysColor(COLOR_BTNHIGHLIGHT));
+  // The report box: a one-pixel border, then white.
+  const Rect box = w.GetPlace(ControlId::编辑框1);
+  EXPECT_EQ(s.At(box.left, box.top + 100), GetSysColor(COLOR_WINDOWFRAME));
+  EXPECT_EQ(s.At(box.left + 1, box.top + 100), RGB(255, 255, 255));
+  EXPECT_EQ(s.At(box.left + 50, box.top), GetSysColor(COLOR_WINDOWFRAME));
+  EXPECT_EQ(s.At(box.left + 50, box.top + 1), RGB(255, 255, 255));
   auto inPanelChild = [&](int x, int y) {
     for (ControlId c : {ControlId::编辑框1, ControlId::按钮1, ControlId::按钮2, ControlId::透明标签3}) {
       const Rect r = w.GetPlace(c);
@@ -427,11 +433,53 @@ TEST_F(LookTest, BoxesUseTheBoldSansNamedHeiti) {
   EXPECT_TRUE(names.find("WenQuanYi") != std::string::npos || names.find(utf16be) != std::string::npos)
       << names.size() << " bytes of names";
 
-  w.SetTextW(ControlId::编辑框_ssid, L"我的热点 Lumaret");
-  w.SetTextW(ControlId::编辑框_pw, L"密码 abc123");
+  w.SetTextW(ControlId::编辑框_ssid, L"我的热点_Lumaret");
+  w.SetTextW(ControlId::编辑框_pw, L"密码Pa55word2024");
+  SetFocus(w.Control(ControlId::超级按钮_ope));  // no caret, no focus mark
   Settle();
   const Screenshot s = Shot("look-boxes-text");
   EXPECT_LE(Darkest(s, w.GetPlace(ControlId::编辑框_ssid)), 60);  // black text on white
+  EXPECT_LE(Darkest(s, w.GetPlace(ControlId::编辑框_pw)), 60);
+  // The whole window, frame and title included, as a user sees it.
+  const Screenshot window = CaptureWindow(w.hwnd());
+  const std::string path = GetRunDirectory() + "\\..\\screenshots\\lumaret-window.png";
+  EXPECT_TRUE(SavePng(window, std::wstring(path.begin(), path.end())));
+}
+
+TEST_F(LookTest, StandardTooltipsOnTheThreeButtonsWrapAt400Pixels) {
+  HWND tip = w.tooltip();
+  ASSERT_NE(tip, nullptr);
+  wchar_t cls[64] = {};
+  GetClassNameW(tip, cls, 64);
+  EXPECT_STREQ(cls, TOOLTIPS_CLASSW);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), 400);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 3);
+  for (const ControlDescription& d : Controls()) {
+    if (!d.tooltip) continue;
+    SCOPED_TRACE(d.name);
+    wchar_t text[256] = {};
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.hwnd = w.hwnd();
+    ti.uId = reinterpret_cast<UINT_PTR>(w.Control(d.id));
+    ti.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, d.tooltip);
+  }
+
+  // Resting on 超级按钮_id shows its tip.
+  SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+  HoverOver(ControlId::超级按钮_id);
+  EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(tip) != FALSE; }));
+  RECT r{};
+  GetWindowRect(tip, &r);
+  EXPECT_LE(r.right - r.left, 400 + 2 * 8);  // the text wraps at 400, plus the tip's margins
+  if (IsWindowVisible(tip)) {
+    Screenshot s = CaptureWindow(tip);
+    const std::string path = GetRunDirectory() + "\\..\\screenshots\\look-tooltip.png";
+    SavePng(s, std::wstring(path.begin(), path.end()));
+  }
+  Leave(ControlId::超级按钮_id);
 }
 
 }  // namespace
