@@ -306,6 +306,22 @@ TEST_F(LookTest, TextButtonCaptionsSilverThenBlackUnderThePointerOrChecked) {
   Leave(ControlId::超级按钮4);
   EXPECT_GE(Darkest(Shot("look-left-caption"), faq), 180);
 
+  // Losing the focus ends the hover look with the pointer still there, and
+  // only a new entry starts it again.
+  HoverOver(ControlId::超级按钮4);
+  SetFocus(w.Control(ControlId::超级按钮4));
+  SetFocus(w.Control(ControlId::编辑框_ssid));
+  Settle();
+  EXPECT_FALSE(w.State(ControlId::超级按钮4).hover);
+  EXPECT_GE(Darkest(Shot("look-focus-lost-caption"), faq), 180);
+  const Rect r = w.GetPlace(ControlId::超级按钮4);
+  POINT p{r.left + 5, r.top + r.height / 2};
+  ClientToScreen(w.hwnd(), &p);
+  SetCursorPos(p.x, p.y);  // moving within the button
+  Settle();
+  EXPECT_FALSE(w.State(ControlId::超级按钮4).hover);
+  Leave(ControlId::超级按钮4);
+
   // The two-state button: black while checked, whatever the pointer does.
   SendMessageW(w.Control(ControlId::超级按钮), BM_CLICK, 0, 0);
   SetFocus(w.Control(ControlId::编辑框_ssid));
@@ -434,7 +450,7 @@ TEST_F(LookTest, BoxesUseTheBoldSansNamedHeiti) {
       << names.size() << " bytes of names";
 
   w.SetTextW(ControlId::编辑框_ssid, L"我的热点_Lumaret");
-  w.SetTextW(ControlId::编辑框_pw, L"密码Pa55word2024");
+  w.SetTextW(ControlId::编辑框_pw, L"Kq4xw8Tz2mB6e");
   SetFocus(w.Control(ControlId::超级按钮_ope));  // no caret, no focus mark
   Settle();
   const Screenshot s = Shot("look-boxes-text");
