@@ -1,5 +1,7 @@
 #include "app/art/glyphs.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace lumaret::art {
@@ -123,14 +125,23 @@ const std::map<char32_t, Glyph>& Glyphs() {
   return glyphs;
 }
 
+// The glyph of a letter; a letter without one is a fault of this file, so
+// the generator stops and the build fails rather than leave a gap in a word.
+const Glyph& GlyphOf(char32_t ch) {
+  auto it = Glyphs().find(ch);
+  if (it == Glyphs().end()) {
+    std::fprintf(stderr, "make_art: no glyph for U+%04X\n", static_cast<unsigned>(ch));
+    std::exit(1);
+  }
+  return it->second;
+}
+
 }  // namespace
 
 double TextWidth(const std::u32string& text, const TextStyle& style) {
   double w = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    auto it = Glyphs().find(text[i]);
-    if (it == Glyphs().end()) continue;
-    w += it->second.advance * style.scale + (i + 1 < text.size() ? style.tracking : 0);
+    w += GlyphOf(text[i]).advance * style.scale + (i + 1 < text.size() ? style.tracking : 0);
   }
   return w;
 }
@@ -139,15 +150,14 @@ void DrawText(Canvas& c, const std::u32string& text, double left, double top, co
               const std::function<Rgba(double, double)>& colourAt) {
   double x = left;
   for (char32_t ch : text) {
-    auto it = Glyphs().find(ch);
-    if (it == Glyphs().end()) continue;
-    std::vector<Polyline> strokes = it->second.strokes;
+    const Glyph& glyph = GlyphOf(ch);
+    std::vector<Polyline> strokes = glyph.strokes;
     for (Polyline& s : strokes)
       for (Pt& p : s) p = {x + p.x * style.scale, top + p.y * style.scale};
     const double half = style.strokeWidth / 2;
     c.Fill(StrokeBounds(strokes, half + 1), [&](double px, double py) { return NearStrokes(strokes, half, px, py); },
            colourAt);
-    x += it->second.advance * style.scale + style.tracking;
+    x += glyph.advance * style.scale + style.tracking;
   }
 }
 

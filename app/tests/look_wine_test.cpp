@@ -487,14 +487,30 @@ TEST_F(LookTest, StandardTooltipsOnTheThreeButtonsWrapAt400Pixels) {
   SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
   HoverOver(ControlId::超级按钮_id);
   EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(tip) != FALSE; }));
-  RECT r{};
-  GetWindowRect(tip, &r);
-  EXPECT_LE(r.right - r.left, 400 + 2 * 8);  // the text wraps at 400, plus the tip's margins
+  RECT oneLine{};
+  GetWindowRect(tip, &oneLine);
   if (IsWindowVisible(tip)) {
     Screenshot s = CaptureWindow(tip);
     const std::string path = GetRunDirectory() + "\\..\\screenshots\\look-tooltip.png";
     SavePng(s, std::wstring(path.begin(), path.end()));
   }
+  // A tip far wider than 400 pixels wraps into lines no wider than that.
+  std::wstring longText;
+  for (int i = 0; i < 20; ++i) longText += L"热点名称 <仅可输入字母> ";
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof(ti);
+  ti.hwnd = w.hwnd();
+  ti.uId = reinterpret_cast<UINT_PTR>(w.Control(ControlId::超级按钮_id));
+  ti.lpszText = &longText[0];
+  SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  SendMessageW(tip, TTM_UPDATE, 0, 0);
+  Settle();
+  RECT wrapped{};
+  GetWindowRect(tip, &wrapped);
+  EXPECT_LE(wrapped.right - wrapped.left, 400 + 2 * 8);  // 400 for the text, plus the tip's margins
+  EXPECT_GE(wrapped.bottom - wrapped.top, 2 * (oneLine.bottom - oneLine.top) - 8);
+  ti.lpszText = const_cast<wchar_t*>(Describe(ControlId::超级按钮_id).tooltip);
+  SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
   Leave(ControlId::超级按钮_id);
 }
 
