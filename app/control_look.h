@@ -1,26 +1,74 @@
-// How the window and its custom-drawn controls look.
+// How the window and its custom-drawn controls look: the pictures from the
+// module's resources, drawn with their colour keys, and the owner-drawn
+// buttons and labels. The rules of which picture or caption colour a button
+// shows and where its picture lands are in button_look.h.
 #pragma once
 
 #include <windows.h>
 
-#include "app/main_window.h"
+#include <array>
+
+#include "app/button_look.h"
+#include "app/window_description.h"
 
 namespace lumaret {
 
-// Loads what the look needs (pictures, brushes) from the module's resources;
-// Release frees it. Safe to call when the resources are missing: the controls
-// then draw without pictures.
-void LoadLook(HINSTANCE instance);
-void ReleaseLook();
+class MainWindow;
 
-// The window's client area: the background picture at its natural size,
-// button face around it.
-void PaintWindowBackground(HWND window, HDC dc);
+// The pictures by role; the resource names are in kPictureResources.
+enum class Picture { Background, RingBlue, RingOrange, Close, CloseLit, CloseGrey, Open, OpenLit, OpenGrey };
+constexpr std::size_t kPictureCount = 9;
+extern const wchar_t* const kPictureResources[kPictureCount];
 
-// The panel 分组框1: opaque button face and an etched frame.
-void PaintPanel(HWND panel, HDC dc);
+// The picture a picture button shows in a state.
+Picture PictureFor(ControlId id, PictureState state);
 
-// Owner-drawn buttons and labels.
-void DrawControl(const MainWindow& window, ControlId id, const DRAWITEMSTRUCT& item);
+// One loaded picture: its bitmap, size and colour key (its top-left pixel).
+struct LoadedPicture {
+  HBITMAP bitmap = nullptr;
+  int width = 0;
+  int height = 0;
+  COLORREF key = 0;
+};
+
+// Loads the bitmap resource `name`; an empty picture when there is none.
+LoadedPicture LoadPicture(HINSTANCE instance, const wchar_t* name);
+
+class ControlLook {
+ public:
+  ControlLook() = default;
+  ~ControlLook() { Release(); }
+  ControlLook(const ControlLook&) = delete;
+  ControlLook& operator=(const ControlLook&) = delete;
+
+  // Loads the pictures from the module's resources; Release frees them.
+  // Without the resources the controls draw without pictures.
+  void Load(HINSTANCE instance);
+  void Release();
+  const LoadedPicture& picture(Picture p) const { return pictures_[static_cast<std::size_t>(p)]; }
+
+  // `area` of the window's client area (client coordinates, drawn at the
+  // same coordinates of `dc`): button face, with the background picture at
+  // its natural size in the top-left corner, colour-keyed.
+  void PaintWindowBackground(HDC dc, const RECT& area) const;
+  // `area` of the panel 分组框1: opaque button face and an etched frame
+  // along the edge of its whole client rectangle.
+  void PaintPanel(HWND panel, HDC dc, const RECT& area) const;
+  // The same for the part of `window` or `panel` that `dc` may paint
+  // (its clip box), double-buffered: for WM_ERASEBKGND and WM_PAINT.
+  void EraseWindow(HWND window, HDC dc) const;
+  void ErasePanel(HWND panel, HDC dc) const;
+  // Owner-drawn buttons and labels, double-buffered.
+  void DrawControl(const MainWindow& window, ControlId id, const DRAWITEMSTRUCT& item) const;
+
+ private:
+  void PaintBeneath(const MainWindow& window, HWND control, HDC dc, const RECT& rc) const;
+  void DrawPictureButton(ControlId id, HDC dc, const RECT& rc, const ButtonAppearance& a) const;
+  std::array<LoadedPicture, kPictureCount> pictures_{};
+};
+
+// A keyed copy of part of a picture: the pixels of its key colour are left
+// out. `dest` in `dc`, taken from (`srcLeft`, `srcTop`) of the picture.
+void DrawKeyed(HDC dc, const LoadedPicture& p, const Rect& dest, int srcLeft, int srcTop);
 
 }  // namespace lumaret

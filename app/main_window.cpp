@@ -32,11 +32,11 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
     case WM_NCHITTEST:
       return HTCLIENT;
     case WM_ERASEBKGND:
-      return 1;
+      return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
-      PaintPanel(hwnd, dc);
+      TheMainWindow().look().ErasePanel(hwnd, dc);
       EndPaint(hwnd, &ps);
       return 0;
     }
@@ -65,38 +65,70 @@ LRESULT CALLBACK ReportBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_P
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-// Custom-drawn buttons track the pointer for their hover look.
+// Custom-drawn buttons track the pointer for their hover look: it starts
+// when the pointer enters with the left button up, and ends when it leaves
+// or the button loses the focus.
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
   MainWindow& w = TheMainWindow();
   const ControlId id = static_cast<ControlId>(ref);
   ControlState& s = w.State(id);
+  const bool before = s.hover;
   switch (msg) {
     case WM_MOUSEMOVE:
-      if (!s.hover && !(wp & MK_LBUTTON)) {
-        s.hover = true;
+      if (s.hoverTracker.OnPointerMove((wp & MK_LBUTTON) != 0)) {
         TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
         TrackMouseEvent(&tme);
-        InvalidateRect(hwnd, nullptr, FALSE);
       }
       break;
     case WM_MOUSELEAVE:
-      if (s.hover) {
-        s.hover = false;
-        InvalidateRect(hwnd, nullptr, FALSE);
-      }
+      s.hoverTracker.OnPointerLeave();
       break;
     case WM_KILLFOCUS:
-      if (s.hover) {
-        s.hover = false;
-        InvalidateRect(hwnd, nullptr, FALSE);
-      }
+      s.hoverTracker.OnFocusLost();
       break;
     case WM_ERASEBKGND:
       return 1;  // WM_DRAWITEM paints every pixel
     default:
       break;
   }
+  s.hover = s.hoverTracker.hover();
+  if (s.hover != before) InvalidateRect(hwnd, nullptr, FALSE);
   return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The name and password boxes centre their line vertically: the space above
+// and below it is a white, borderless non-client margin (a single-line edit
+// box draws its text at the top of its client area).
+LRESULT CALLBACK EditBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR margin) {
+  switch (msg) {
+    case WM_NCCALCSIZE: {
+      const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+      RECT* rc = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
+      const int m = static_cast<int>(margin);
+      if (rc->bottom - rc->top > 2 * m) {
+        rc->top += m;
+        rc->bottom -= m;
+      }
+      return r;
+    }
+    case WM_NCPAINT: {
+      HDC dc = GetWindowDC(hwnd);
+      RECT outer, client;
+      GetWindowRect(hwnd, &outer);
+      GetClientRect(hwnd, &client);
+      MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+      OffsetRect(&client, -outer.left, -outer.top);
+      OffsetRect(&outer, -outer.left, -outer.top);
+      ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+      FillRect(dc, &outer, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      ReleaseDC(hwnd, dc);
+      return 0;
+    }
+    case WM_NCHITTEST:
+      return HTCLIENT;  // the margin takes clicks like the rest of the box
+    default:
+      return DefSubclassProc(hwnd, msg, wp, lp);
+  }
 }
 
 // Labels are drawn without a background of their own; the owner draw paints
@@ -104,11 +136,24 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
 LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
   if (msg == WM_ERASEBKGND) return 1;
   if (msg == WM_SETTEXT) {
+    // Shown at once, also while a click handler keeps the loop busy.
     const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
     InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
     return r;
   }
   return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The margin above and below a line of the box's font that centres it.
+int LineMargin(HWND box, int height) {
+  HDC dc = GetDC(box);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(box, dc);
+  return tm.tmHeight > 0 && tm.tmHeight < height ? (height - tm.tmHeight) / 2 : 0;
 }
 
 }  // namespace
@@ -140,7 +185,7 @@ bool MainWindow::Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandl
     if (!RegisterClassExW(&wc)) return false;
   }
 
-  LoadLook(instance);
+  look_.Load(instance);
   guiFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   boxFont_ = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"黑体");
@@ -202,9 +247,12 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(d.kind == ControlKind::EditBox && boxFont_ ? boxFont_ : guiFont_),
                  FALSE);
     switch (d.kind) {
-      case ControlKind::EditBox:
+      case ControlKind::EditBox: {
         SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(d.inputLimit), 0);
+        SetWindowSubclass(h, EditBoxProc, kSubclassId, static_cast<DWORD_PTR>(LineMargin(h, d.place.height)));
+        SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         break;
+      }
       case ControlKind::ReportBox:
         SendMessageW(h, EM_SETLIMITTEXT, 0, 0);  // no limit of its own
         SetWindowSubclass(h, ReportBoxProc, kSubclassId, 0);
@@ -306,7 +354,13 @@ void MainWindow::AppendTextW(ControlId id, const std::wstring& text) {
 }
 
 void MainWindow::SetEnabled(ControlId id, bool enabled) {
-  if (HWND h = Control(id)) EnableWindow(h, enabled ? TRUE : FALSE);
+  // Redrawn at once, so a handler that disables its button shows the
+  // disabled look while it runs.
+  if (HWND h = Control(id)) {
+    EnableWindow(h, enabled ? TRUE : FALSE);
+    InvalidateRect(h, nullptr, FALSE);
+    UpdateWindow(h);
+  }
 }
 
 bool MainWindow::IsEnabled(ControlId id) const {
@@ -388,7 +442,7 @@ void MainWindow::RaiseClick(ControlId id) {
 LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
-      PaintWindowBackground(hwnd, reinterpret_cast<HDC>(wp));
+      look_.EraseWindow(hwnd, reinterpret_cast<HDC>(wp));
       return 1;
     case WM_COMMAND: {
       const int cmd = LOWORD(wp);
@@ -411,7 +465,7 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (item && Lookup(item->hwndItem, &id)) {
         ControlState& s = State(id);
         s.pressed = (item->itemState & ODS_SELECTED) != 0;
-        DrawControl(*this, id, *item);
+        look_.DrawControl(*this, id, *item);
         return TRUE;
       }
       break;
@@ -426,7 +480,7 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       tooltip_ = nullptr;
       controls_.fill(nullptr);
       states_.fill(ControlState{});
-      ReleaseLook();
+      look_.Release();
       PostQuitMessage(0);
       return 0;
     }

@@ -10,6 +10,8 @@
 #include <array>
 #include <string>
 
+#include "app/button_look.h"
+#include "app/control_look.h"
 #include "app/window_description.h"
 
 namespace lumaret {
@@ -19,6 +21,7 @@ struct ControlState {
   bool checked = false;  // two-state button only
   bool hover = false;    // pointer over it (text and picture buttons)
   bool pressed = false;  // left button held down on it
+  HoverTracker hoverTracker;  // decides `hover` from the pointer and the focus
 };
 
 class MainWindow {
@@ -72,6 +75,8 @@ class MainWindow {
   ControlState& State(ControlId id) { return states_[static_cast<std::size_t>(id)]; }
   const ControlState& State(ControlId id) const { return states_[static_cast<std::size_t>(id)]; }
   HWND tooltip() const { return tooltip_; }
+  // The pictures and drawing of the window and its custom-drawn controls.
+  const ControlLook& look() const { return look_; }
 
   // Window procedure plumbing (public for the subclass procedures).
   LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -86,6 +91,7 @@ class MainWindow {
   HWND tooltip_ = nullptr;
   HFONT guiFont_ = nullptr;
   HFONT boxFont_ = nullptr;
+  ControlLook look_;
   ClickHandler onClick_ = nullptr;
   std::array<HWND, kControlCount> controls_{};
   std::array<ControlState, kControlCount> states_{};

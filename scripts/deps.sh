@@ -11,6 +11,7 @@ PACKAGES=(
   wine64                    # runs the Windows build
   xvfb xauth                # a private display for Wine
   fonts-wqy-microhei        # a CJK font, so the Chinese interface renders
+  fonts-wine                # Wine's own fonts: Marlett for the title-bar buttons, Tahoma
   locales                   # zh_CN.UTF-8
   zip                       # the release package
 )

@@ -15,6 +15,7 @@ if [ -n "${DISPLAY:-}" ]; then
   if [ ! -d "$prefix" ]; then
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
     /usr/lib/wine/wine64 reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes" /v "黑体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"; fi
   fi
   echo "Starting Lumaret on display $DISPLAY (close the window to end)"
   exec /usr/lib/wine/wine64 "$bin/Lumaret.exe"

@@ -44,6 +44,11 @@ fi
 # the installed CJK font, as a Chinese Windows would have it.
 "$WINE" reg add "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes" /v "黑体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
 "$WINE" reg add "HKCU\\Software\\Wine\\Fonts\\Replacements" /v "黑体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+# Wine draws the title bar's buttons with its Marlett font; this Wine build
+# does not look for its own fonts, so give the prefix a copy.
+if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
 # The private display has no window manager: without one, Wine waits two
 # seconds for every window it takes down unless it manages them itself.
 "$WINE" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1

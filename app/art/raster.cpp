@@ -1,6 +1,7 @@
 #include "app/art/raster.h"
 
 #include <cmath>
+#include <algorithm>
 #include <fstream>
 
 namespace lumaret::art {
@@ -8,26 +9,54 @@ namespace lumaret::art {
 Canvas::Canvas(int width, int height, Rgba fill)
     : w_(width), h_(height), px_(static_cast<std::size_t>(width * height), fill) {}
 
+Rgba Mix(Rgba a, Rgba b, double t) {
+  auto m = [t](std::uint8_t x, std::uint8_t y) { return static_cast<std::uint8_t>(std::lround(x + (y - x) * t)); };
+  return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b), m(a.a, b.a)};
+}
+
+void Canvas::Blend(int x, int y, Rgba colour, double k) {
+  if (k <= 0) return;
+  if (k > 1) k = 1;
+  Rgba& p = at(x, y);
+  auto mix = [k](std::uint8_t under, std::uint8_t over) {
+    return static_cast<std::uint8_t>(std::lround(under + (over - under) * k));
+  };
+  p.r = mix(p.r, colour.r);
+  p.g = mix(p.g, colour.g);
+  p.b = mix(p.b, colour.b);
+  p.a = static_cast<std::uint8_t>(std::lround(p.a + (255 - p.a) * k));
+}
+
 void Canvas::Fill(const std::function<bool(double, double)>& inside, Rgba colour) {
+  Fill(Box{0, 0, double(w_), double(h_)}, inside, [colour](double, double) { return colour; });
+}
+
+void Canvas::Fill(const Box& bounds, const std::function<bool(double, double)>& inside,
+                  const std::function<Rgba(double, double)>& colourAt) {
   constexpr int kSub = 4;
-  for (int y = 0; y < h_; ++y) {
-    for (int x = 0; x < w_; ++x) {
+  const int x0 = std::max(0, int(std::floor(bounds.left))), x1 = std::min(w_, int(std::ceil(bounds.right)));
+  const int y0 = std::max(0, int(std::floor(bounds.top))), y1 = std::min(h_, int(std::ceil(bounds.bottom)));
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
       int hits = 0;
       for (int sy = 0; sy < kSub; ++sy)
         for (int sx = 0; sx < kSub; ++sx)
           if (inside(x + (sx + 0.5) / kSub, y + (sy + 0.5) / kSub)) ++hits;
       if (!hits) continue;
-      const double k = hits / double(kSub * kSub) * (colour.a / 255.0);
-      Rgba& p = at(x, y);
-      auto mix = [k](std::uint8_t under, std::uint8_t over) {
-        return static_cast<std::uint8_t>(std::lround(under + (over - under) * k));
-      };
-      p.r = mix(p.r, colour.r);
-      p.g = mix(p.g, colour.g);
-      p.b = mix(p.b, colour.b);
-      p.a = static_cast<std::uint8_t>(std::lround(p.a + (255 - p.a) * k));
+      const Rgba colour = colourAt(x + 0.5, y + 0.5);
+      Blend(x, y, colour, hits / double(kSub * kSub) * (colour.a / 255.0));
     }
   }
+}
+
+void Canvas::Glow(const Box& bounds, const std::function<Rgba(double, double)>& colourAt) {
+  const int x0 = std::max(0, int(std::floor(bounds.left))), x1 = std::min(w_, int(std::ceil(bounds.right)));
+  const int y0 = std::max(0, int(std::floor(bounds.top))), y1 = std::min(h_, int(std::ceil(bounds.bottom)));
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      const Rgba colour = colourAt(x + 0.5, y + 0.5);
+      Blend(x, y, colour, colour.a / 255.0);
+    }
 }
 
 bool InRoundRect(double x, double y, double left, double top, double right, double bottom, double radius) {
@@ -36,6 +65,71 @@ bool InRoundRect(double x, double y, double left, double top, double right, doub
   const double cy = y < top + radius ? top + radius : (y > bottom - radius ? bottom - radius : y);
   const double dx = x - cx, dy = y - cy;
   return dx * dx + dy * dy <= radius * radius;
+}
+
+double RoundRectDistance(double x, double y, double left, double top, double right, double bottom, double radius) {
+  const double cx = (left + right) / 2, cy = (top + bottom) / 2;
+  const double hx = (right - left) / 2 - radius, hy = (bottom - top) / 2 - radius;
+  const double qx = std::fabs(x - cx) - hx, qy = std::fabs(y - cy) - hy;
+  const double ox = std::max(qx, 0.0), oy = std::max(qy, 0.0);
+  return std::hypot(ox, oy) + std::min(std::max(qx, qy), 0.0) - radius;
+}
+
+double Smoothstep(double edge0, double edge1, double x) {
+  double t = (x - edge0) / (edge1 - edge0);
+  t = t < 0 ? 0 : (t > 1 ? 1 : t);
+  return t * t * (3 - 2 * t);
+}
+
+Polyline Arc(double cx, double cy, double rx, double ry, double from, double to, int steps) {
+  Polyline out;
+  constexpr double kPi = 3.14159265358979323846;
+  for (int i = 0; i <= steps; ++i) {
+    const double a = (from + (to - from) * i / steps) * kPi / 180;
+    out.push_back({cx + rx * std::cos(a), cy - ry * std::sin(a)});
+  }
+  return out;
+}
+
+Polyline Join(std::initializer_list<Polyline> parts) {
+  Polyline out;
+  for (const Polyline& p : parts) out.insert(out.end(), p.begin(), p.end());
+  return out;
+}
+
+namespace {
+
+double SegmentDistance2(Pt p, Pt a, Pt b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double len2 = dx * dx + dy * dy;
+  double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
+  t = t < 0 ? 0 : (t > 1 ? 1 : t);
+  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+  return ex * ex + ey * ey;
+}
+
+}  // namespace
+
+bool NearStrokes(const std::vector<Polyline>& strokes, double halfWidth, double x, double y) {
+  const double limit = halfWidth * halfWidth;
+  for (const Polyline& s : strokes) {
+    if (s.size() == 1 && SegmentDistance2({x, y}, s[0], s[0]) <= limit) return true;
+    for (std::size_t i = 1; i < s.size(); ++i)
+      if (SegmentDistance2({x, y}, s[i - 1], s[i]) <= limit) return true;
+  }
+  return false;
+}
+
+Box StrokeBounds(const std::vector<Polyline>& strokes, double margin) {
+  Box b{1e9, 1e9, -1e9, -1e9};
+  for (const Polyline& s : strokes)
+    for (const Pt& p : s) {
+      b.left = std::min(b.left, p.x);
+      b.top = std::min(b.top, p.y);
+      b.right = std::max(b.right, p.x);
+      b.bottom = std::max(b.bottom, p.y);
+    }
+  return {b.left - margin, b.top - margin, b.right + margin, b.bottom + margin};
 }
 
 namespace {

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "app/button_look.h"
+
+namespace lumaret {
+namespace {
+
+TEST(PicturePlacement, CentresTruncatingTowardZero) {
+  const struct {
+    int bw, bh, pw, ph;
+    Point at;
+  } cases[] = {
+      {17, 13, 18, 17, {0, -2}},   // ring in its small button: -1/2 and -4/2
+      {96, 40, 98, 38, {-1, 1}},   // large face: one column lost each side
+      {98, 38, 98, 38, {0, 0}},    // exact fit
+      {20, 20, 15, 11, {2, 4}},    // smaller picture: 5/2 and 9/2 round down
+      {10, 10, 13, 15, {-1, -2}},  // -3/2 and -5/2 toward zero, not -2 and -3
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.bw << "x" << c.bh << " <- " << c.pw << "x" << c.ph);
+    const Point p = PicturePlacement(c.bw, c.bh, c.pw, c.ph);
+    EXPECT_EQ(p.x, c.at.x);
+    EXPECT_EQ(p.y, c.at.y);
+  }
+}
+
+TEST(ClipPicture, KeepsOnlyWhatLiesInsideTheButton) {
+  // Ring: top two rows, bottom two rows and the last column fall outside.
+  PictureClip ring = ClipPicture(17, 13, {0, -2}, 18, 17);
+  EXPECT_EQ(ring.dest, (Rect{0, 0, 17, 13}));
+  EXPECT_EQ(ring.srcLeft, 0);
+  EXPECT_EQ(ring.srcTop, 2);
+  // Ring pressed: shifted to (1, -1).
+  PictureClip pressed = ClipPicture(17, 13, {1, -1}, 18, 17);
+  EXPECT_EQ(pressed.dest, (Rect{1, 0, 16, 13}));
+  EXPECT_EQ(pressed.srcTop, 1);
+  // Face: a column lost each side, a row of background above and below.
+  PictureClip face = ClipPicture(96, 40, {-1, 1}, 98, 38);
+  EXPECT_EQ(face.dest, (Rect{0, 1, 96, 38}));
+  EXPECT_EQ(face.srcLeft, 1);
+  EXPECT_EQ(face.srcTop, 0);
+  // Entirely outside: nothing to draw.
+  PictureClip gone = ClipPicture(10, 10, {12, 0}, 5, 5);
+  EXPECT_EQ(gone.dest.width * gone.dest.height, 0);
+}
+
+TEST(ChooseAppearance, StateTable) {
+  const ControlKind P = ControlKind::PictureButton, T = ControlKind::TextButton, S = ControlKind::TwoStateButton;
+  const PictureState N = PictureState::Normal, L = PictureState::Lit, D = PictureState::Disabled;
+  const struct {
+    const char* what;
+    ControlKind kind;
+    ButtonCondition c;  // disabled, pressed, hover, checked
+    PictureState picture;
+    bool black;
+    int shift;
+  } cases[] = {
+      {"picture normal", P, {false, false, false, false}, N, false, 0},
+      {"picture hover", P, {false, false, true, false}, L, true, 0},
+      {"picture pressed", P, {false, true, false, false}, L, true, 1},
+      {"picture pressed and hover", P, {false, true, true, false}, L, true, 1},
+      {"picture disabled wins over hover", P, {true, false, true, false}, D, false, 0},
+      {"picture disabled wins over pressed", P, {true, true, false, false}, D, false, 0},
+      {"text normal", T, {false, false, false, false}, N, false, 0},
+      {"text hover", T, {false, false, true, false}, L, true, 0},
+      {"text pressed shifts", T, {false, true, false, false}, L, true, 1},
+      {"text ignores checked", T, {false, false, false, true}, N, false, 0},
+      {"two-state normal", S, {false, false, false, false}, N, false, 0},
+      {"two-state checked is black", S, {false, false, false, true}, L, true, 0},
+      {"two-state hover is black", S, {false, false, true, false}, L, true, 0},
+      {"two-state pressed never shifts", S, {false, true, false, false}, L, true, 0},
+      {"two-state checked and pressed", S, {false, true, true, true}, L, true, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ButtonAppearance a = ChooseAppearance(c.kind, c.c);
+    EXPECT_EQ(a.picture, c.picture);
+    EXPECT_EQ(a.blackCaption, c.black);
+    EXPECT_EQ(a.shift, c.shift);
+  }
+}
+
+TEST(HoverTracker, StartsOnEntryWithTheButtonUpEndsOnLeaveOrFocusLoss) {
+  HoverTracker t;
+  EXPECT_TRUE(t.OnPointerMove(false));  // entry: caller starts leave tracking
+  EXPECT_TRUE(t.hover());
+  EXPECT_FALSE(t.OnPointerMove(false));  // still inside
+  t.OnFocusLost();
+  EXPECT_FALSE(t.hover());
+  t.OnPointerMove(false);  // moving on after the focus went does not restart it
+  EXPECT_FALSE(t.hover());
+  t.OnPointerLeave();
+  EXPECT_FALSE(t.inside());
+  t.OnPointerMove(false);  // a new entry does
+  EXPECT_TRUE(t.hover());
+  t.OnPointerLeave();
+  EXPECT_FALSE(t.hover());
+}
+
+TEST(HoverTracker, EnteringWithTheLeftButtonHeldDoesNotStartIt) {
+  HoverTracker t;
+  EXPECT_TRUE(t.OnPointerMove(true));
+  EXPECT_FALSE(t.hover());
+  t.OnPointerMove(false);  // released inside: still no hover until it re-enters
+  EXPECT_FALSE(t.hover());
+  t.OnPointerLeave();
+  t.OnPointerMove(false);
+  EXPECT_TRUE(t.hover());
+}
+
+}  // namespace
+}  // namespace lumaret
