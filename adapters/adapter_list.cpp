@@ -94,30 +94,24 @@ std::string ReadRegistryText(HKEY root, const std::string& keyPath, const std::s
   DWORD type = 0;
   DWORD size = 0;
   std::vector<char> data;
-  for (int attempt = 0; attempt < kBufferAttempts; ++attempt) {
+  LONG read = ERROR_MORE_DATA;
+  // Again with the new size should the value grow between the two queries.
+  for (int attempt = 0; attempt < kBufferAttempts && read == ERROR_MORE_DATA; ++attempt) {
     if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
       return std::string();
     }
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::string();
-    data.assign(size + 1, '\0');  // room for a zero the stored value may lack
-    const LONG read = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
-                                       reinterpret_cast<BYTE*>(data.data()), &size);
-    if (read == ERROR_SUCCESS) break;
-    if (read != ERROR_MORE_DATA || attempt + 1 == kBufferAttempts) return std::string();
+    data.assign(size + 1, '\0');  // a zero after the data, which may lack its own
+    read = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                            &size);
   }
-  if (type != REG_SZ && type != REG_EXPAND_SZ) return std::string();
+  if (read != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::string();
   const std::string text = FieldText(data.data(), size);
   if (type == REG_SZ || text.empty()) return text;
 
-  DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
-  for (int attempt = 0; attempt < kBufferAttempts && needed > 0; ++attempt) {
-    std::vector<char> expanded(needed + 1, '\0');
-    const DWORD got = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), needed + 1);
-    if (got == 0) break;
-    if (got <= needed + 1) return FieldText(expanded.data(), expanded.size());
-    needed = got;
-  }
-  return std::string();
+  std::vector<char> expanded(ExpandEnvironmentStringsA(text.c_str(), nullptr, 0) + 1, '\0');
+  const DWORD got = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+  if (got == 0 || got > expanded.size()) return std::string();
+  return FieldText(expanded.data(), expanded.size());
 }
 
 std::string ReadConnectionName(const std::string& adapterName) {
