@@ -51,6 +51,7 @@ void DispatchClick(ControlId id) {
 void OnMainWindowCreated() {
   LoadSettings();
   LayOutAdapterPanel();
+  ShowStartupEntryState();
 }
 
 void LayOutAdapterPanel() {

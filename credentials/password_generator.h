@@ -1,11 +1,26 @@
 // The random-password and name-reset buttons.
 #pragma once
 
+#include <cstdint>
+
 namespace lumaret {
 
-// Click of 超级按钮_mmsj: a fresh password into 编辑框_pw.
+// Click of 超级按钮_mmsj: a fresh password into 编辑框_pw. Window events that
+// are waiting run after every character, so other clicks (this one
+// included) may run in the middle. Should the system's generator fail, the
+// box keeps what it held.
 void OnGeneratePasswordClicked();
-// Click of 超级按钮_id: "Windows_wifi" into 编辑框_ssid.
+// Click of 超级按钮_id: "Windows_wifi" into 编辑框_ssid, nothing else.
 void OnResetNameClicked();
+
+// One word from the system's cryptographic generator (BCryptGenRandom, the
+// system-preferred generator); false when it gives none. This is the only
+// random source of the program: there is no seed and nothing to reseed.
+bool SystemRandomWord(std::uint32_t& word);
+
+// Handles the window messages already waiting for this thread, as the main
+// loop does, then returns. A quit message stays in the queue for the main
+// loop.
+void PumpPendingEvents();
 
 }  // namespace lumaret
