@@ -5,11 +5,24 @@
 
 namespace lumaret {
 
-void OnRefreshAdaptersClicked() {
+void RefreshReportBox(const std::function<void(const ReportSink&)>& listBlocks) {
   MainWindow& w = TheMainWindow();
+  HWND box = w.Control(ControlId::编辑框1);
+  // The box is out of sight while the lines go in and shown once the whole
+  // report is there: a shown box lays out, scrolls and redraws after each of
+  // hundreds of appends, which kept the window busy for seconds on a machine
+  // with many adapters (eight times as long as the same appends unseen).
+  const bool shown = box && (GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown) ShowWindow(box, SW_HIDE);
   w.SetTextW(ControlId::编辑框1, std::wstring());
   w.AppendTextW(ControlId::编辑框1, kAdapterReportHeader);
-  ListAdapters();
+  listBlocks([&w](const std::wstring& line) { w.AppendTextW(ControlId::编辑框1, line); });
+  if (shown) ShowWindow(box, SW_SHOWNA);
+}
+
+void OnRefreshAdaptersClicked() {
+  RefreshReportBox(
+      [](const ReportSink& sink) { ListAdapters(GetAdaptersInfo, LookUpDnsServers, ReadConnectionName, sink); });
 }
 
 void ListAdapters() {

@@ -53,6 +53,7 @@ or_dash() { if [ -n "$1" ]; then echo "$1"; else echo "-"; fi; }
 sl=$(get start_lumaret_ms); sb=$(get start_baseline_ms)
 pl=$(get mem_lumaret_start_private_bytes); wl=$(get mem_lumaret_start_working_set)
 pu=$(get mem_lumaret_used_private_bytes); wu=$(get mem_lumaret_used_working_set)
+pa=$(get mem_lumaret_again_private_bytes); wa=$(get mem_lumaret_again_working_set)
 pb=$(get mem_baseline_private_bytes); wb=$(get mem_baseline_working_set)
 
 cat <<TABLE
@@ -66,8 +67,11 @@ cat <<TABLE
 | Working set after start | $(kib "$wl") | $(kib "$wb") | $(ratio "$wl" "$wb") |
 | Private bytes after 100 passwords and 10 reports | $(kib "$pu") | | growth $(kib "$(awk -v a="$pu" -v b="$pl" 'BEGIN { if (a != "" && b != "") print a - b }')") |
 | Working set after 100 passwords and 10 reports | $(kib "$wu") | | growth $(kib "$(awk -v a="$wu" -v b="$wl" 'BEGIN { if (a != "" && b != "") print a - b }')") |
+| Private bytes after a second such round | $(kib "$pa") | | growth $(kib "$(awk -v a="$pa" -v b="$pu" 'BEGIN { if (a != "" && b != "") print a - b }')") |
+| Working set after a second such round | $(kib "$wa") | | growth $(kib "$(awk -v a="$wa" -v b="$wu" 'BEGIN { if (a != "" && b != "") print a - b }')") |
 | Longest message round trip while netsh takes 3 s | $(or_dash "$(get responsive_longest_ms)") ms | | $(grep -c "^end 0" "$netsh_dir/netsh.log" 2>/dev/null || echo 0) netsh run(s) seen |
-| One report refresh over 64 adapters, median | $(or_dash "$(get report_refresh_ms)") ms | | |
+| One report refresh over 64 adapters, median of 15 | $(or_dash "$(get report_refresh_ms)") ms | | $(or_dash "$(get report_lines)") lines in the box |
+| Building the same report as one text, median | $(or_dash "$(get report_build_ms)") ms | | |
 TABLE
 echo
 echo "Measured $(date -u '+%Y-%m-%d') on $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1), $(/usr/lib/wine/wine64 --version 2>/dev/null)."
