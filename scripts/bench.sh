@@ -45,7 +45,7 @@ bash "$here/wine-session.sh" bash -c '
   fi
 ' "$bin" "$starts" "$bin/lumaret_report_bench.exe" "$win/bench-netsh" > "$out" 2>/dev/null
 
-get() { sed -n "s/^$1 //p" "$out" | head -n1; }
+get() { tr -d '\r' < "$out" | sed -n "s/^$1 //p" | head -n1; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0 && a != "") printf "%.2f", a / b; else printf "-" }'; }
 kib() { awk -v v="$1" 'BEGIN { if (v != "") printf "%.0f KiB", v / 1024; else printf "-" }'; }
 or_dash() { if [ -n "$1" ]; then echo "$1"; else echo "-"; fi; }
