@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "common/win_handles.h"
+#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -269,13 +270,6 @@ TEST(DnsServers, ForAnIndexWithNoAdapterNothing) {
   const DnsServers s = LookUpDnsServers(0x7FFF0000);
   EXPECT_EQ(s.first, "");
   EXPECT_EQ(s.second, "");
-}
-
-void DrainMessages() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (m.message != WM_QUIT) DispatchWindowMessage(m);
-  }
 }
 
 // The panel's refresh button in the real window, over the list Wine gives.

@@ -17,6 +17,7 @@
 #include "common/encoding.h"
 #include "common/run_directory.h"
 #include "tools/screen_capture.h"
+#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -50,13 +51,6 @@ std::string Hex(COLORREF c) {
   char s[16];
   wsprintfA(s, "%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
   return s;
-}
-
-void DrainMessages() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (m.message != WM_QUIT) DispatchWindowMessage(m);
-  }
 }
 
 // Lets the window paint and the screen catch up.

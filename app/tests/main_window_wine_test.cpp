@@ -12,22 +12,10 @@
 #include "common/encoding.h"
 #include "common/run_directory.h"
 #include "hotspot/settings_file.h"
+#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
-
-void DrainMessages() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (m.message != WM_QUIT) DispatchWindowMessage(m);
-  }
-}
-
-void RemoveSettings() {
-  const std::string folder = GetRunDirectory() + "\\Config";
-  DeleteFileA((folder + "\\Config.ini").c_str());
-  RemoveDirectoryA(folder.c_str());
-}
 
 std::vector<int> checkedAtClick;
 void RecordingClick(ControlId id) {
@@ -38,7 +26,7 @@ void RecordingClick(ControlId id) {
 class MainWindowTest : public testing::Test {
  protected:
   void SetUp() override {
-    RemoveSettings();
+    RemoveSettingsBesideProgram();
     checkedAtClick.clear();
     ASSERT_TRUE(w.Create(GetModuleHandleW(nullptr), OnMainWindowCreated, RecordingClick));
     w.Show();
@@ -231,7 +219,7 @@ void PressEscOnTarget() {
 TEST(StartProgram, EscClosesFromAnyControlAndCleansUpOnce) {
   for (ControlId target : {ControlId::编辑框_ssid, ControlId::编辑框_pw, ControlId::编辑框1, ControlId::超级按钮_ope}) {
     SCOPED_TRACE(Describe(target).name);
-    RemoveSettings();
+    RemoveSettingsBesideProgram();
     escTarget = target;
     const int before = ExitCleanupRuns();
     EXPECT_EQ(StartProgram(GetModuleHandleW(nullptr), PressEscOnTarget), 0);

@@ -15,16 +15,10 @@
 #include "common/run_directory.h"
 #include "credentials/random_text.h"
 #include "hotspot/settings_file.h"
+#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
-
-void DrainMessages() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (m.message != WM_QUIT) DispatchWindowMessage(m);
-  }
-}
 
 // Takes out the posted messages still waiting (the quit one included).
 std::vector<UINT> PostedMessagesLeft() {
@@ -51,9 +45,7 @@ std::vector<UINT> PostedMessagesLeft() {
 class PasswordButtonsTest : public testing::Test {
  protected:
   void SetUp() override {
-    const std::string folder = GetRunDirectory() + "\\Config";
-    DeleteFileA((folder + "\\Config.ini").c_str());
-    RemoveDirectoryA(folder.c_str());
+    RemoveSettingsBesideProgram();
     ASSERT_TRUE(w.Create(GetModuleHandleW(nullptr), OnMainWindowCreated, DispatchClick));
     w.Show();
     DrainMessages();

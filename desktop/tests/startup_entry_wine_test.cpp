@@ -11,6 +11,7 @@
 #include "common/run_directory.h"
 #include "common/win_handles.h"
 #include "desktop/startup_entry_path.h"
+#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -177,13 +178,6 @@ TEST_F(StartupEntryTest, RefusedMachineWideWriteFallsBackToTheUsersRunKey) {
   // Both refusing: the write fails.
   roots.user = RefusingRoot();
   EXPECT_FALSE(SetStartupEntry(roots, kStartupEntryName, "x"));
-}
-
-void DrainMessages() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (m.message != WM_QUIT) DispatchWindowMessage(m);
-  }
 }
 
 // The button in the real window, made as at start-up.

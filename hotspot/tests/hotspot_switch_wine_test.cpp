@@ -19,6 +19,7 @@
 #include "desktop/tests/shortcut_reader.h"
 #include "hotspot/command_runner.h"
 #include "hotspot/settings_file.h"
+#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -198,13 +199,6 @@ TEST_F(CommandRunnerTest, CommandOverTheLimitIsEndedAndFails) {
 
 // ---- the two buttons ------------------------------------------------------
 
-void DrainMessages() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    if (m.message != WM_QUIT) DispatchWindowMessage(m);
-  }
-}
-
 void SwitchClick(ControlId id) {
   if (id == ControlId::超级按钮_ope) OnOpenHotspotClicked();
   if (id == ControlId::超级按钮_off) OnCloseHotspotClicked();
@@ -216,25 +210,20 @@ class HotspotSwitchTest : public testing::Test {
     ResetStandIn();
     desktopLink_ = GetSpecialFolder(3) + "Lumaret.lnk";
     DeleteFileA(desktopLink_.c_str());
-    RemoveSettings();
+    RemoveSettingsBesideProgram();
   }
   void TearDown() override {
     w.Destroy();
     DrainMessages();
-    RemoveSettings();
+    RemoveSettingsBesideProgram();
     DeleteFileA(desktopLink_.c_str());
-  }
-  void RemoveSettings() {
-    const std::string folder = GetRunDirectory() + "\\Config";
-    DeleteFileA((folder + "\\Config.ini").c_str());
-    RemoveDirectoryA(folder.c_str());
   }
   // A new run: the settings file as given (none when empty), the window made
   // and its settings loaded.
   void StartRun(const std::string& settings = std::string()) {
     w.Destroy();
     DrainMessages();
-    RemoveSettings();
+    RemoveSettingsBesideProgram();
     if (!settings.empty()) {
       const std::string folder = GetRunDirectory() + "\\Config";
       CreateDirectoryA(folder.c_str(), nullptr);
