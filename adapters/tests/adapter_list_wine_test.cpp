@@ -275,9 +275,7 @@ TEST(DnsServers, ForAnIndexWithNoAdapterNothing) {
 // The panel's refresh button in the real window, over the list Wine gives.
 TEST(RefreshButton, ListsWhatTheSystemReportsUnderOneHeader) {
   MainWindow& w = TheMainWindow();
-  ASSERT_TRUE(w.Create(GetModuleHandleW(nullptr), OnMainWindowCreated, DispatchClick));
-  w.Show();
-  DrainMessages();
+  ASSERT_TRUE(OpenMainWindow());
   EXPECT_EQ(w.GetTextW(ControlId::编辑框1), L"") << "nothing listed before the first refresh";
 
   // What the system reports, asked for independently.
@@ -319,8 +317,7 @@ TEST(RefreshButton, ListsWhatTheSystemReportsUnderOneHeader) {
   }
   EXPECT_EQ(at, text.size()) << "more blocks than adapters";
 
-  w.Destroy();
-  DrainMessages();
+  CloseMainWindow();
 }
 
 }  // namespace

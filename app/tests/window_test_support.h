@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/startup.h"
 #include "common/run_directory.h"
 
 namespace lumaret {
@@ -26,6 +27,23 @@ inline void RemoveSettingsBesideProgram() {
   const std::string folder = GetRunDirectory() + "\\Config";
   DeleteFileA((folder + "\\Config.ini").c_str());
   RemoveDirectoryA(folder.c_str());
+}
+
+// MainWindow made and shown as at start-up (settings loaded, panel laid
+// out, clicks going to their handlers), with the messages that brings
+// handled; false when it could not be made.
+inline bool OpenMainWindow() {
+  MainWindow& w = TheMainWindow();
+  if (!w.Create(GetModuleHandleW(nullptr), OnMainWindowCreated, DispatchClick)) return false;
+  w.Show();
+  DrainMessages();
+  return true;
+}
+
+// Destroys the window and takes out the quit message that brings.
+inline void CloseMainWindow() {
+  TheMainWindow().Destroy();
+  DrainMessages();
 }
 
 }  // namespace lumaret

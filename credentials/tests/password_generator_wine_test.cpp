@@ -46,14 +46,9 @@ class PasswordButtonsTest : public testing::Test {
  protected:
   void SetUp() override {
     RemoveSettingsBesideProgram();
-    ASSERT_TRUE(w.Create(GetModuleHandleW(nullptr), OnMainWindowCreated, DispatchClick));
-    w.Show();
-    DrainMessages();
+    ASSERT_TRUE(OpenMainWindow());
   }
-  void TearDown() override {
-    w.Destroy();
-    DrainMessages();
-  }
+  void TearDown() override { CloseMainWindow(); }
   // A click as the user makes it, returning before the queue is drained.
   void ClickNow(ControlId id) { SendMessageW(w.Control(id), BM_CLICK, 0, 0); }
   void PostClick(ControlId id) { PostMessageW(w.Control(id), BM_CLICK, 0, 0); }

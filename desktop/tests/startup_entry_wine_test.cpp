@@ -183,14 +183,9 @@ TEST_F(StartupEntryTest, RefusedMachineWideWriteFallsBackToTheUsersRunKey) {
 // The button in the real window, made as at start-up.
 class StartupButtonTest : public StartupEntryTest {
  protected:
-  void OpenWindow() {
-    ASSERT_TRUE(w.Create(GetModuleHandleW(nullptr), OnMainWindowCreated, DispatchClick));
-    w.Show();
-    DrainMessages();
-  }
+  void OpenWindow() { ASSERT_TRUE(OpenMainWindow()); }
   void TearDown() override {
-    w.Destroy();
-    DrainMessages();
+    CloseMainWindow();
     StartupEntryTest::TearDown();
   }
   void Click() {
