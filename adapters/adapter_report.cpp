@@ -25,9 +25,4 @@ void OnRefreshAdaptersClicked() {
       [](const ReportSink& sink) { ListAdapters(GetAdaptersInfo, LookUpDnsServers, ReadConnectionName, sink); });
 }
 
-void ListAdapters() {
-  ListAdapters(GetAdaptersInfo, LookUpDnsServers, ReadConnectionName,
-               [](const std::wstring& line) { TheMainWindow().AppendTextW(ControlId::编辑框1, line); });
-}
-
 }  // namespace lumaret

@@ -6,12 +6,10 @@
 
 namespace lumaret {
 
-// Click of 按钮2 (刷新): empties 编辑框1, appends the header, then ListAdapters.
+// Click of 按钮2 (刷新): empties 编辑框1, appends the header, then one block of
+// eight lines for every adapter that GetAdaptersInfo reports (ListAdapters),
+// each line by its own append.
 void OnRefreshAdaptersClicked();
-
-// Appends one block of eight lines to 编辑框1 for every adapter that
-// GetAdaptersInfo reports, each line by its own append.
-void ListAdapters();
 
 // The refresh itself: 编辑框1 emptied, the header appended, then every line
 // that `listBlocks` hands to the sink it is given, each by its own append.

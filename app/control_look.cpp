@@ -185,7 +185,7 @@ void ControlLook::DrawControl(const MainWindow& window, ControlId id, const DRAW
   ButtonCondition c;
   c.disabled = (item.itemState & ODS_DISABLED) != 0;
   c.pressed = (item.itemState & ODS_SELECTED) != 0;
-  c.hover = s.hover;
+  c.hover = s.hover();
   c.checked = s.checked;
   const ButtonAppearance a = ChooseAppearance(d.kind, c);
   const std::wstring text = window.GetTextW(id);

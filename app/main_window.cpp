@@ -72,7 +72,7 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
   MainWindow& w = TheMainWindow();
   const ControlId id = static_cast<ControlId>(ref);
   ControlState& s = w.State(id);
-  const bool before = s.hover;
+  const bool before = s.hover();
   switch (msg) {
     case WM_MOUSEMOVE:
       if (s.hoverTracker.OnPointerMove((wp & MK_LBUTTON) != 0)) {
@@ -91,8 +91,7 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
     default:
       break;
   }
-  s.hover = s.hoverTracker.hover();
-  if (s.hover != before) InvalidateRect(hwnd, nullptr, FALSE);
+  if (s.hover() != before) InvalidateRect(hwnd, nullptr, FALSE);
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
@@ -463,8 +462,6 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
       ControlId id;
       if (item && Lookup(item->hwndItem, &id)) {
-        ControlState& s = State(id);
-        s.pressed = (item->itemState & ODS_SELECTED) != 0;
         look_.DrawControl(*this, id, *item);
         return TRUE;
       }

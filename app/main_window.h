@@ -16,12 +16,13 @@
 
 namespace lumaret {
 
-// What a custom-drawn control knows about itself beyond what Windows keeps.
+// What a custom-drawn control knows about itself beyond what Windows keeps
+// (whether a button is pressed, Windows tells when it is drawn).
 struct ControlState {
-  bool checked = false;  // two-state button only
-  bool hover = false;    // pointer over it (text and picture buttons)
-  bool pressed = false;  // left button held down on it
-  HoverTracker hoverTracker;  // decides `hover` from the pointer and the focus
+  bool checked = false;       // two-state button only
+  HoverTracker hoverTracker;  // the hover look, from the pointer and the focus
+  // The hover look is on (text and picture buttons).
+  bool hover() const { return hoverTracker.hover(); }
 };
 
 class MainWindow {

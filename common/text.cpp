@@ -41,6 +41,15 @@ std::size_t FindLastChar(const std::string& text, char ch) {
   return found;
 }
 
+std::size_t CountCharacters(const std::string& text) {
+  std::size_t count = 0;
+  ForEachCharStart(text, [&count](std::size_t) {
+    ++count;
+    return true;
+  });
+  return count;
+}
+
 std::string BeforeLastBackslash(const std::string& path) {
   const std::size_t cut = FindLastBackslash(path);
   return cut == std::string::npos ? std::string() : path.substr(0, cut);

@@ -31,6 +31,10 @@ std::string BeforeLastBackslash(const std::string& path);
 // The part after the last backslash; the whole text when it holds none.
 std::string AfterLastBackslash(const std::string& path);
 
+// Characters of a text: a lead byte with its second byte counts once (a lead
+// byte at the very end counts on its own).
+std::size_t CountCharacters(const std::string& text);
+
 // Case-insensitive (ASCII letters only) search for `needle` anywhere in
 // `text`, stepping over two-byte characters. Returns npos when absent.
 std::size_t FindNoCase(const std::string& text, const std::string& needle);

@@ -63,14 +63,6 @@ std::string ConfigurationCommandLine(const std::string& name, const std::string&
   return "netsh wlan set hostednetwork mode=allow ssid=\"" + name + "\" key=\"" + key + "\"";
 }
 
-std::size_t CountCharacters(const std::string& text) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); ++count) {
-    i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
-  }
-  return count;
-}
-
 InputProblem CheckHotspotInput(const std::string& name, const std::string& key) {
   // A quote can only stand as a character of its own: GBK second bytes are
   // never 0x22.

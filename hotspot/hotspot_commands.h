@@ -40,9 +40,6 @@ constexpr std::size_t kMaxKeyCharacters = 63;
 // The status-line text that tells the user what is wrong; nullptr for None.
 const wchar_t* InputProblemText(InputProblem problem);
 
-// Characters of an ANSI text: a lead byte with its second byte counts once.
-std::size_t CountCharacters(const std::string& text);
-
 // Whether a click of the open button configures before it starts: always in
 // a run that started with no saved name, otherwise when the trimmed box texts
 // differ from the trimmed saved name and password (what the hosted network

@@ -12,8 +12,8 @@
 #include "adapters/tests/adapter_chain.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "common/win_handles.h"
 #include "app/tests/window_test_support.h"
+#include "common/win_handles.h"
 
 namespace lumaret {
 namespace {

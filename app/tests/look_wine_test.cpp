@@ -14,10 +14,10 @@
 #include "app/control_look.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/tests/window_test_support.h"
 #include "common/encoding.h"
 #include "common/run_directory.h"
 #include "tools/screen_capture.h"
-#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -110,8 +110,7 @@ class LookTest : public testing::Test {
   }
   void TearDown() override {
     duringOpenClick = nullptr;
-    w.Destroy();
-    DrainMessages();
+    CloseMainWindow();
   }
 
   Screenshot Shot(const char* name) {
@@ -157,11 +156,11 @@ class LookTest : public testing::Test {
     POINT p{r.left + r.width / 2, r.top + r.height / 2};
     ClientToScreen(w.hwnd(), &p);
     SetCursorPos(p.x, p.y);
-    EXPECT_TRUE(SettleUntil([&] { return w.State(id).hover; })) << Describe(id).name;
+    EXPECT_TRUE(SettleUntil([&] { return w.State(id).hover(); })) << Describe(id).name;
   }
   void Leave(ControlId id) {
     SetCursorPos(0, 0);
-    EXPECT_TRUE(SettleUntil([&] { return !w.State(id).hover; })) << Describe(id).name;
+    EXPECT_TRUE(SettleUntil([&] { return !w.State(id).hover(); })) << Describe(id).name;
   }
 
   MainWindow& w = TheMainWindow();
@@ -306,14 +305,14 @@ TEST_F(LookTest, TextButtonCaptionsSilverThenBlackUnderThePointerOrChecked) {
   SetFocus(w.Control(ControlId::超级按钮4));
   SetFocus(w.Control(ControlId::编辑框_ssid));
   Settle();
-  EXPECT_FALSE(w.State(ControlId::超级按钮4).hover);
+  EXPECT_FALSE(w.State(ControlId::超级按钮4).hover());
   EXPECT_GE(Darkest(Shot("look-focus-lost-caption"), faq), 180);
   const Rect r = w.GetPlace(ControlId::超级按钮4);
   POINT p{r.left + 5, r.top + r.height / 2};
   ClientToScreen(w.hwnd(), &p);
   SetCursorPos(p.x, p.y);  // moving within the button
   Settle();
-  EXPECT_FALSE(w.State(ControlId::超级按钮4).hover);
+  EXPECT_FALSE(w.State(ControlId::超级按钮4).hover());
   Leave(ControlId::超级按钮4);
 
   // The two-state button: black while checked, whatever the pointer does.

@@ -9,10 +9,10 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/tests/window_test_support.h"
 #include "common/encoding.h"
 #include "common/run_directory.h"
 #include "hotspot/settings_file.h"
-#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -33,8 +33,7 @@ class MainWindowTest : public testing::Test {
     DrainMessages();
   }
   void TearDown() override {
-    w.Destroy();
-    DrainMessages();
+    CloseMainWindow();
   }
   void Click(ControlId id) {
     SendMessageW(w.Control(id), BM_CLICK, 0, 0);

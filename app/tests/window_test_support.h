@@ -21,12 +21,40 @@ inline void DrainMessages() {
   }
 }
 
+// The whole content of a file; empty when it cannot be read. Others may go
+// on writing it meanwhile.
+inline std::string ReadWholeFile(const std::string& path) {
+  std::string out;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                         nullptr);
+  if (f == INVALID_HANDLE_VALUE) return out;
+  char buf[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got) out.append(buf, got);
+  CloseHandle(f);
+  return out;
+}
+
+// Config\Config.ini beside this binary; it is where the program looks.
+inline std::string SettingsFileBesideProgram() { return GetRunDirectory() + "\\Config\\Config.ini"; }
+
+// Writes `bytes` as Config\Config.ini beside this binary, the folder made
+// first; false when the file could not be written.
+inline bool WriteSettingsBesideProgram(const std::string& bytes) {
+  CreateDirectoryA((GetRunDirectory() + "\\Config").c_str(), nullptr);
+  HANDLE f = CreateFileA(SettingsFileBesideProgram().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+  return ok && written == bytes.size();
+}
+
 // Removes Config\Config.ini and the folder Config beside this binary, so the
 // window starts as on a first run.
 inline void RemoveSettingsBesideProgram() {
-  const std::string folder = GetRunDirectory() + "\\Config";
-  DeleteFileA((folder + "\\Config.ini").c_str());
-  RemoveDirectoryA(folder.c_str());
+  DeleteFileA(SettingsFileBesideProgram().c_str());
+  RemoveDirectoryA((GetRunDirectory() + "\\Config").c_str());
 }
 
 // MainWindow made and shown as at start-up (settings loaded, panel laid

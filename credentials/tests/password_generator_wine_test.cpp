@@ -12,10 +12,10 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/tests/window_test_support.h"
 #include "common/run_directory.h"
 #include "credentials/random_text.h"
 #include "hotspot/settings_file.h"
-#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -72,7 +72,7 @@ TEST_F(PasswordButtonsTest, GenerateFillsThePasswordBoxOnly) {
 }
 
 TEST_F(PasswordButtonsTest, ResetNameWritesTheDefaultNameAndNothingElse) {
-  const std::string settings = GetRunDirectory() + "\\Config\\Config.ini";
+  const std::string settings = SettingsFileBesideProgram();
   for (const char* before : {"Other name", "Windows_wifi", ""}) {
     SCOPED_TRACE(before);
     w.SetText(ControlId::编辑框_ssid, before);

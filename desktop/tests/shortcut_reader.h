@@ -6,6 +6,8 @@
 #include <ole2.h>
 #include <shlobj.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "common/encoding.h"
@@ -61,16 +63,22 @@ inline void WriteJunkFile(const std::string& path) {
   CloseHandle(f);
 }
 
-// OLE on the test thread, as the program has it. Wine hands every shortcut
-// saved on the desktop to its menu builder, which would write a launcher
-// into the Unix user's home: switched off for the test prefix.
-inline void PrepareShortcutSession() {
-  OleInitialize(nullptr);
-  HKEY key;
-  if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", &key) == ERROR_SUCCESS) {
-    RegSetValueExA(key, "winemenubuilder.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-    RegCloseKey(key);
+// For a test binary that makes shortcuts, registered with
+// testing::AddGlobalTestEnvironment: OLE on the test thread, as the program
+// has it. Wine hands every shortcut saved on the desktop to its menu
+// builder, which would write a launcher into the Unix user's home: switched
+// off for the test prefix.
+class ShortcutSession : public testing::Environment {
+ public:
+  void SetUp() override {
+    OleInitialize(nullptr);
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", &key) == ERROR_SUCCESS) {
+      RegSetValueExA(key, "winemenubuilder.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+      RegCloseKey(key);
+    }
   }
-}
+  void TearDown() override { OleUninitialize(); }
+};
 
 }  // namespace lumaret

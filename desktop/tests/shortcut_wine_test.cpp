@@ -15,11 +15,6 @@
 namespace lumaret {
 namespace {
 
-class ShortcutSession : public testing::Environment {
- public:
-  void SetUp() override { PrepareShortcutSession(); }
-  void TearDown() override { OleUninitialize(); }
-};
 const testing::Environment* const kSession = testing::AddGlobalTestEnvironment(new ShortcutSession);
 
 bool EndsInBackslash(const std::string& s) { return !s.empty() && s.back() == '\\'; }

@@ -8,10 +8,10 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/tests/window_test_support.h"
 #include "common/run_directory.h"
 #include "common/win_handles.h"
 #include "desktop/startup_entry_path.h"
-#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
@@ -233,8 +233,7 @@ TEST_F(StartupButtonTest, StateAtStartUpFollowsTheRegistry) {
     if (c.root) PutValue(c.root, kStartupEntryName, "\"C:\\old\\Lumaret.exe\"");
     OpenWindow();
     ExpectButton(c.checked);
-    w.Destroy();
-    DrainMessages();
+    CloseMainWindow();
   }
 }
 

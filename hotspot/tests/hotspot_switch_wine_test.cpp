@@ -14,22 +14,17 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/tests/window_test_support.h"
 #include "common/run_directory.h"
 #include "desktop/shortcut.h"
 #include "desktop/tests/shortcut_reader.h"
 #include "hotspot/command_runner.h"
 #include "hotspot/settings_file.h"
-#include "app/tests/window_test_support.h"
 
 namespace lumaret {
 namespace {
 
-class SwitchSession : public testing::Environment {
- public:
-  void SetUp() override { PrepareShortcutSession(); }
-  void TearDown() override { OleUninitialize(); }
-};
-const testing::Environment* const kSession = testing::AddGlobalTestEnvironment(new SwitchSession);
+const testing::Environment* const kSession = testing::AddGlobalTestEnvironment(new ShortcutSession);
 
 // ---- the stand-in netsh ---------------------------------------------------
 
@@ -56,14 +51,7 @@ void StandInExit(int code, const char* onlyIf = nullptr) {
 
 std::vector<std::string> LogLines() {
   std::vector<std::string> lines;
-  HANDLE f = CreateFileA(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                         0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return lines;
-  std::string bytes;
-  char buf[4096];
-  DWORD got = 0;
-  while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got) bytes.append(buf, got);
-  CloseHandle(f);
+  const std::string bytes = ReadWholeFile(LogPath());
   std::size_t start = 0;
   for (std::size_t nl; (nl = bytes.find('\n', start)) != std::string::npos; start = nl + 1) {
     lines.push_back(bytes.substr(start, nl - start));
@@ -213,25 +201,17 @@ class HotspotSwitchTest : public testing::Test {
     RemoveSettingsBesideProgram();
   }
   void TearDown() override {
-    w.Destroy();
-    DrainMessages();
+    CloseMainWindow();
     RemoveSettingsBesideProgram();
     DeleteFileA(desktopLink_.c_str());
   }
   // A new run: the settings file as given (none when empty), the window made
   // and its settings loaded.
   void StartRun(const std::string& settings = std::string()) {
-    w.Destroy();
-    DrainMessages();
+    CloseMainWindow();
     RemoveSettingsBesideProgram();
     if (!settings.empty()) {
-      const std::string folder = GetRunDirectory() + "\\Config";
-      CreateDirectoryA(folder.c_str(), nullptr);
-      HANDLE f = CreateFileA((folder + "\\Config.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-      ASSERT_NE(f, INVALID_HANDLE_VALUE);
-      DWORD written = 0;
-      WriteFile(f, settings.data(), static_cast<DWORD>(settings.size()), &written, nullptr);
-      CloseHandle(f);
+      ASSERT_TRUE(WriteSettingsBesideProgram(settings));
     }
     ASSERT_TRUE(w.Create(GetModuleHandleW(nullptr), LoadSettings, SwitchClick));
     w.Show();
@@ -248,9 +228,9 @@ class HotspotSwitchTest : public testing::Test {
   std::wstring Tip() { return w.GetTextW(ControlId::透明标签_tip); }
   bool ButtonsEnabled() { return w.IsEnabled(ControlId::超级按钮_ope) && w.IsEnabled(ControlId::超级按钮_off); }
   std::string Saved(const char* key) {
-    return ReadSettingsValue(GetRunDirectory() + "\\Config\\Config.ini", "Wifi", key);
+    return ReadSettingsValue(SettingsFileBesideProgram(), "Wifi", key);
   }
-  bool SettingsFileExists() { return FileExists(GetRunDirectory() + "\\Config\\Config.ini"); }
+  bool SettingsFileExists() { return FileExists(SettingsFileBesideProgram()); }
 
   MainWindow& w = TheMainWindow();
   std::string desktopLink_;

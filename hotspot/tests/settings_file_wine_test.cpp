@@ -9,30 +9,12 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/tests/window_test_support.h"
 #include "common/run_directory.h"
 #include "hotspot/settings_path.h"
 
 namespace lumaret {
 namespace {
-
-std::string ReadFileBytes(const std::string& path) {
-  std::string out;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return out;
-  char buf[4096];
-  DWORD got = 0;
-  while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got) out.append(buf, got);
-  CloseHandle(f);
-  return out;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(f);
-}
 
 // The settings folder beside this test binary, cleared before each case;
 // the window exists so that the load and save have their boxes.
@@ -40,23 +22,15 @@ class SettingsFileTest : public testing::Test {
  protected:
   void SetUp() override {
     folder_ = GetRunDirectory() + "\\Config";
-    file_ = folder_ + "\\Config.ini";
-    DeleteFileA(file_.c_str());
-    RemoveDirectoryA(folder_.c_str());
+    file_ = SettingsFileBesideProgram();
+    RemoveSettingsBesideProgram();
     ASSERT_TRUE(TheMainWindow().Create(GetModuleHandleW(nullptr), nullptr, nullptr));
   }
   void TearDown() override {
-    TheMainWindow().Destroy();
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    }
-    DeleteFileA(file_.c_str());
-    RemoveDirectoryA(folder_.c_str());
+    CloseMainWindow();
+    RemoveSettingsBesideProgram();
   }
-  void MakeFile(const std::string& bytes) {
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    WriteFileBytes(file_, bytes);
-  }
+  void MakeFile(const std::string& bytes) { ASSERT_TRUE(WriteSettingsBesideProgram(bytes)); }
   std::string Box(ControlId id) { return TheMainWindow().GetText(id); }
 
   std::string folder_, file_;
@@ -76,7 +50,7 @@ TEST_F(SettingsFileTest, NoFolderLoadsEmptyAndTheSaveCreatesIt) {
   TheMainWindow().SetText(ControlId::编辑框_pw, "\xA1\xA1pass word\xA1\xA1");
   SaveSettings();
   EXPECT_NE(GetFileAttributesA(folder_.c_str()), INVALID_FILE_ATTRIBUTES) << "folder Config not created";
-  const std::string bytes = ReadFileBytes(file_);
+  const std::string bytes = ReadWholeFile(file_);
   EXPECT_NE(bytes.find("[Wifi]"), std::string::npos) << bytes;
   EXPECT_NE(bytes.find("SSID=\xA1\xA1My  Net\xA1\xA1\r\n"), std::string::npos) << bytes;
   EXPECT_NE(bytes.find("CODE=\xA1\xA1pass word\xA1\xA1\r\n"), std::string::npos) << bytes;
@@ -134,7 +108,7 @@ TEST_F(SettingsFileTest, SecondSaveReplacesBothValuesInPlace) {
   TheMainWindow().SetText(ControlId::编辑框_ssid, "Third");
   SaveSettings();
   EXPECT_EQ(ReadSettingsValue(file_, "Wifi", "SSID"), "Third");
-  const std::string bytes = ReadFileBytes(file_);
+  const std::string bytes = ReadWholeFile(file_);
   EXPECT_NE(bytes.find("CODE=\r\n"), std::string::npos) << "an empty box keeps its key: " << bytes;
   EXPECT_EQ(bytes.find("First"), std::string::npos);
   EXPECT_EQ(SavedSsid, "First");

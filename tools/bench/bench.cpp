@@ -13,30 +13,15 @@
 #include <vector>
 
 #include "app/window_description.h"
+#include "tools/bench/timing.h"
 #include "tools/driver.h"
 
 namespace {
 
 using lumaret::CommandIdOf;
+using lumaret::Median;
+using lumaret::Now;
 using lumaret::ControlId;
-
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 struct Running {
   PROCESS_INFORMATION pi{};

@@ -5,7 +5,6 @@
 // refreshes, and the median of building the same report as one text.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,22 +15,7 @@
 #include "adapters/tests/adapter_chain.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-
-namespace {
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
-
-}  // namespace
+#include "tools/bench/timing.h"
 
 int main() {
   using namespace lumaret;
