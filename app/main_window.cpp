@@ -200,6 +200,7 @@ bool MainWindow::Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandl
     return false;
   }
   CreateTooltips(instance);
+  InstallWindowToolkit(this);
   if (onCreated) onCreated();
   return true;
 }
@@ -375,6 +376,14 @@ bool MainWindow::IsVisible(ControlId id) const {
   HWND h = Control(id);
   return h && (GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) != 0;
 }
+
+bool MainWindow::FocusedControl(ControlId* id) const { return Lookup(GetFocus(), id); }
+
+void MainWindow::FocusControl(ControlId id) {
+  if (HWND h = Control(id)) SetFocus(h);
+}
+
+void MainWindow::RouteMessage(MSG& msg) { DispatchWindowMessage(msg); }
 
 int MainWindow::GetChecked(ControlId id) const { return State(id).checked ? 1 : 0; }
 

@@ -13,6 +13,7 @@
 #include "app/button_look.h"
 #include "app/control_look.h"
 #include "app/window_description.h"
+#include "common/window_toolkit.h"
 
 namespace lumaret {
 
@@ -25,13 +26,13 @@ struct ControlState {
   bool hover() const { return hoverTracker.hover(); }
 };
 
-class MainWindow {
+class MainWindow final : public WindowToolkit {
  public:
   using ClickHandler = void (*)(ControlId);
   using CreatedHandler = void (*)();
 
-  // Creates the window and all its controls, hidden, then raises the created
-  // event. The window itself stays invisible until Show(). False when the
+  // Creates the window and all its controls, hidden, installs it as the
+  // handlers' window toolkit, then raises the created event. The window itself stays invisible until Show(). False when the
   // window could not be made.
   bool Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandler onClick);
   // Shows and activates the window; the caret goes to the name box.
@@ -40,27 +41,33 @@ class MainWindow {
   void Destroy();
 
   HWND hwnd() const { return hwnd_; }
+  bool IsOpen() const override { return hwnd_ != nullptr; }
   HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
   // The control of a child window, or false when the window is none of ours.
   bool Lookup(HWND child, ControlId* id) const;
 
   // Texts. GetText/SetText carry ANSI texts; the W forms carry UTF-16.
-  std::string GetText(ControlId id) const;
-  void SetText(ControlId id, const std::string& ansi);
-  std::wstring GetTextW(ControlId id) const;
-  void SetTextW(ControlId id, const std::wstring& text);
+  std::string GetText(ControlId id) const override;
+  void SetText(ControlId id, const std::string& ansi) override;
+  std::wstring GetTextW(ControlId id) const override;
+  void SetTextW(ControlId id, const std::wstring& text) override;
   // Appends at the end of an edit box: caret to the end, scrolled into view,
   // the empty selection replaced by the text.
-  void AppendTextW(ControlId id, const std::wstring& text);
+  void AppendTextW(ControlId id, const std::wstring& text) override;
 
-  void SetEnabled(ControlId id, bool enabled);
-  bool IsEnabled(ControlId id) const;
-  void SetVisible(ControlId id, bool visible);
-  bool IsVisible(ControlId id) const;
+  void SetEnabled(ControlId id, bool enabled) override;
+  bool IsEnabled(ControlId id) const override;
+  void SetVisible(ControlId id, bool visible) override;
+  bool IsVisible(ControlId id) const override;
+
+  bool FocusedControl(ControlId* id) const override;
+  void FocusControl(ControlId id) override;
+  // As the main loop: see DispatchWindowMessage.
+  void RouteMessage(MSG& msg) override;
 
   // Two-state button: exactly 1 (checked) or 0.
-  int GetChecked(ControlId id) const;
-  void SetChecked(ControlId id, bool checked);
+  int GetChecked(ControlId id) const override;
+  void SetChecked(ControlId id, bool checked) override;
 
   // Places: the outer rectangle in the parent's client coordinates. Setting
   // the width or height keeps left and top; setting left or top keeps the size.

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "common/message_pump.h"  // PumpPendingEvents, run after every character
+
 namespace lumaret {
 
 // Click of 超级按钮_mmsj: a fresh password into 编辑框_pw. Window events that
@@ -17,10 +19,5 @@ void OnResetNameClicked();
 // system-preferred generator); false when it gives none. This is the only
 // random source of the program: there is no seed and nothing to reseed.
 bool SystemRandomWord(std::uint32_t& word);
-
-// Handles the window messages already waiting for this thread, as the main
-// loop does, then returns. A quit message stays in the queue for the main
-// loop.
-void PumpPendingEvents();
 
 }  // namespace lumaret

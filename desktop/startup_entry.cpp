@@ -1,8 +1,8 @@
 #include "desktop/startup_entry.h"
 
-#include "app/main_window.h"
 #include "common/run_directory.h"
 #include "common/win_handles.h"
+#include "common/window_toolkit.h"
 #include "desktop/startup_entry_path.h"
 
 namespace lumaret {
@@ -62,7 +62,7 @@ bool SetStartupEntry(const std::string& entryName, const std::string& value, boo
 }
 
 void ApplyStartupToggle(const StartupRoots& roots) {
-  MainWindow& w = TheMainWindow();
+  WindowToolkit& w = TheWindow();
   if (w.GetChecked(ControlId::超级按钮)) {
     w.SetTextW(ControlId::超级按钮, kStartupOnCaption);
     if (SetStartupEntry(roots, kStartupEntryName, QuotedProgramPath(GetExecutableFullPath()))) return;
@@ -78,7 +78,7 @@ void ApplyStartupToggle(const StartupRoots& roots) {
 void OnStartupToggleClicked() { ApplyStartupToggle(StartupRoots{}); }
 
 void ShowStartupEntryState(const StartupRoots& roots) {
-  MainWindow& w = TheMainWindow();
+  WindowToolkit& w = TheWindow();
   const bool on = SetStartupEntry(roots, kStartupEntryName, std::string(), false, true);
   w.SetChecked(ControlId::超级按钮, on);
   w.SetTextW(ControlId::超级按钮, on ? kStartupOnCaption : kStartupOffCaption);

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/main_window.h"
+#include "common/message_pump.h"
 #include "common/win_handles.h"
 #include "hotspot/hotspot_commands.h"
 
@@ -28,31 +28,6 @@ bool StartProcess(const std::string& commandLine, std::optional<int> showMode, U
   CloseHandle(info.hThread);
   process->reset(info.hProcess);
   return true;
-}
-
-enum class WaitEnd { Signalled, TimedOut, Quit, Failed };
-
-// Waits for the handle while handling this thread's messages exactly as the
-// main loop does.
-WaitEnd WaitPumpingMessages(HANDLE handle, DWORD limitMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    const DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= limitMs) return WaitForSingleObject(handle, 0) == WAIT_OBJECT_0 ? WaitEnd::Signalled : WaitEnd::TimedOut;
-    const DWORD r = MsgWaitForMultipleObjectsEx(1, &handle, limitMs - elapsed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (r == WAIT_OBJECT_0) return WaitEnd::Signalled;
-    if (r == WAIT_TIMEOUT) continue;  // checked at the top
-    if (r != WAIT_OBJECT_0 + 1) return WaitEnd::Failed;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        // The window is gone: the main loop must see the quit too.
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return WaitEnd::Quit;
-      }
-      DispatchWindowMessage(msg);
-    }
-  }
 }
 
 }  // namespace

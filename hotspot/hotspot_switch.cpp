@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/main_window.h"
 #include "common/run_directory.h"
+#include "common/window_toolkit.h"
 #include "desktop/shortcut.h"
 #include "hotspot/command_runner.h"
 #include "hotspot/hotspot_commands.h"
@@ -31,37 +31,38 @@ const wchar_t kCloseFailed[] = L"WIFI热点关闭失败";
 class SwitchButtonsBusy {
  public:
   SwitchButtonsBusy() {
-    MainWindow& w = TheMainWindow();
-    HWND focus = GetFocus();
-    if (focus && (focus == w.Control(ControlId::超级按钮_ope) || focus == w.Control(ControlId::超级按钮_off))) {
+    WindowToolkit& w = TheWindow();
+    ControlId focus;
+    if (w.FocusedControl(&focus) && (focus == ControlId::超级按钮_ope || focus == ControlId::超级按钮_off)) {
+      hadFocus_ = true;
       focusBefore_ = focus;
-      SetFocus(w.Control(ControlId::编辑框_ssid));
+      w.FocusControl(ControlId::编辑框_ssid);
     }
     w.SetEnabled(ControlId::超级按钮_ope, false);
     w.SetEnabled(ControlId::超级按钮_off, false);
   }
   ~SwitchButtonsBusy() {
-    MainWindow& w = TheMainWindow();
-    if (!w.hwnd()) return;  // closed while the command ran
+    WindowToolkit& w = TheWindow();
+    if (!w.IsOpen()) return;  // closed while the command ran
     w.SetEnabled(ControlId::超级按钮_ope, true);
     w.SetEnabled(ControlId::超级按钮_off, true);
-    if (focusBefore_ && IsWindow(focusBefore_) && GetFocus() == w.Control(ControlId::编辑框_ssid)) {
-      SetFocus(focusBefore_);
-    }
+    ControlId now;
+    if (hadFocus_ && w.FocusedControl(&now) && now == ControlId::编辑框_ssid) w.FocusControl(focusBefore_);
   }
   SwitchButtonsBusy(const SwitchButtonsBusy&) = delete;
   SwitchButtonsBusy& operator=(const SwitchButtonsBusy&) = delete;
 
  private:
-  HWND focusBefore_ = nullptr;
+  bool hadFocus_ = false;
+  ControlId focusBefore_ = ControlId::超级按钮_ope;
 };
 
 bool CommandRunning() {
-  const MainWindow& w = TheMainWindow();
+  const WindowToolkit& w = TheWindow();
   return !w.IsEnabled(ControlId::超级按钮_ope) || !w.IsEnabled(ControlId::超级按钮_off);
 }
 
-bool WindowClosed() { return TheMainWindow().hwnd() == nullptr; }
+bool WindowClosed() { return !TheWindow().IsOpen(); }
 
 // Whether this click configures: always in a run that started without a
 // saved name; otherwise when the boxes no longer hold what was last saved
@@ -76,7 +77,7 @@ bool ClickConfigures(const std::string& trimmedName, const std::string& trimmedK
 
 void OnOpenHotspotClicked() {
   if (CommandRunning()) return;
-  MainWindow& w = TheMainWindow();
+  WindowToolkit& w = TheWindow();
   const std::string name = w.GetText(ControlId::编辑框_ssid);
   const std::string key = w.GetText(ControlId::编辑框_pw);
   const std::string trimmedName = TrimSpaces(name);
@@ -110,7 +111,7 @@ void OnOpenHotspotClicked() {
 
 void OnCloseHotspotClicked() {
   if (CommandRunning()) return;
-  MainWindow& w = TheMainWindow();
+  WindowToolkit& w = TheWindow();
   SwitchButtonsBusy busy;
   w.SetTextW(ControlId::透明标签_tip, kClosing);
   const bool stopped = RunCommandLineToEnd(kStopCommandLine).Succeeded();

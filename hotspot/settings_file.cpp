@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "app/main_window.h"
 #include "common/run_directory.h"
 #include "common/text.h"
+#include "common/window_toolkit.h"
 #include "hotspot/settings_path.h"
 
 namespace lumaret {
@@ -29,13 +29,13 @@ bool WriteSettingsValue(const std::string& path, const std::string& section, con
 void LoadSettings() {
   SettingsPath = SettingsPathFor(GetRunDirectory());
   SavedSsid = ReadSettingsValue(SettingsPath, kSettingsSection, kSsidKey);
-  MainWindow& w = TheMainWindow();
+  WindowToolkit& w = TheWindow();
   w.SetText(ControlId::编辑框_ssid, ReadSettingsValue(SettingsPath, kSettingsSection, kSsidKey));
   w.SetText(ControlId::编辑框_pw, ReadSettingsValue(SettingsPath, kSettingsSection, kCodeKey));
 }
 
 void SaveSettings() {
-  MainWindow& w = TheMainWindow();
+  const WindowToolkit& w = TheWindow();
   SaveSettingsValues(w.GetText(ControlId::编辑框_ssid), w.GetText(ControlId::编辑框_pw));
 }
 

@@ -10,9 +10,7 @@
 
 #include "adapters/adapter_report.h"
 #include "adapters/tests/adapter_chain.h"
-#include "app/main_window.h"
-#include "app/startup.h"
-#include "app/tests/window_test_support.h"
+#include "testsupport/window_test_support.h"
 #include "common/win_handles.h"
 
 namespace lumaret {

@@ -14,7 +14,7 @@
 #include "app/control_look.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "app/tests/window_test_support.h"
+#include "testsupport/window_test_support.h"
 #include "common/encoding.h"
 #include "common/run_directory.h"
 #include "tools/screen_capture.h"

@@ -9,7 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "app/tests/window_test_support.h"
+#include "testsupport/window_test_support.h"
 #include "common/encoding.h"
 #include "common/run_directory.h"
 #include "hotspot/settings_file.h"

@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/startup.h"
-#include "app/tests/window_test_support.h"
+#include "testsupport/window_test_support.h"
 #include "common/run_directory.h"
 #include "credentials/random_text.h"
 #include "hotspot/settings_file.h"

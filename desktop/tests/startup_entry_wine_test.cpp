@@ -6,9 +6,7 @@
 
 #include <string>
 
-#include "app/main_window.h"
-#include "app/startup.h"
-#include "app/tests/window_test_support.h"
+#include "testsupport/window_test_support.h"
 #include "common/run_directory.h"
 #include "common/win_handles.h"
 #include "desktop/startup_entry_path.h"

@@ -13,8 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/tests/window_test_support.h"
+#include "testsupport/window_test_support.h"
 #include "common/run_directory.h"
 #include "desktop/shortcut.h"
 #include "desktop/tests/shortcut_reader.h"

@@ -8,8 +8,7 @@
 
 #include <string>
 
-#include "app/main_window.h"
-#include "app/tests/window_test_support.h"
+#include "testsupport/window_test_support.h"
 #include "common/run_directory.h"
 #include "hotspot/settings_path.h"
 

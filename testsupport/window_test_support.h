@@ -1,5 +1,7 @@
-// What the in-process window tests share: handling the messages a test
-// leaves waiting, and a clean settings folder beside the test binary.
+// What the in-process window tests share: the real MainWindow made and
+// closed as at start-up, handling the messages a test leaves waiting, and a
+// clean settings folder beside the test binary. The feature tests reach the
+// window through here.
 #pragma once
 
 #include <windows.h>

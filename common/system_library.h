@@ -1,0 +1,75 @@
+// DLLs that are not among Windows' known DLLs are never imported: a DLL of
+// the same name beside the program, or in the current directory, would be
+// loaded into an elevated process before any line of ours runs. They are
+// loaded on first use, from System32 only, through this one helper, which
+// owns the module and resolves its functions by name, each with its own type.
+//
+//   SystemLibrary& IpHelper() { static SystemLibrary lib(L"iphlpapi.dll"); return lib; }
+//   SystemFunction<decltype(::GetAdaptersInfo)> getAdaptersInfo(IpHelper(), "GetAdaptersInfo");
+//   if (getAdaptersInfo) getAdaptersInfo(buffer, &length);
+//
+// A library or function that cannot be had is a failure of the feature that
+// needs it; the helper only reports it (the bool tests) and never throws.
+#pragma once
+
+#include <windows.h>
+
+#include <mutex>
+
+namespace lumaret {
+
+// Restricts this process's DLL search to System32 (SetDefaultDllDirectories
+// with LOAD_LIBRARY_SEARCH_SYSTEM32). The first thing the program does.
+bool RestrictDllSearchToSystem32();
+
+class SystemLibrary {
+ public:
+  // `fileName` is a bare file name in System32, such as L"wlanapi.dll".
+  explicit SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
+  ~SystemLibrary();
+  SystemLibrary(const SystemLibrary&) = delete;
+  SystemLibrary& operator=(const SystemLibrary&) = delete;
+
+  // Loaded on the first call (LoadLibraryExW with LOAD_LIBRARY_SEARCH_SYSTEM32);
+  // later calls give the same answer. Null when it could not be loaded.
+  HMODULE Module();
+  bool Available() { return Module() != nullptr; }
+  // The exported function of that name; null when the library or the
+  // function is missing.
+  FARPROC Address(const char* name);
+  const wchar_t* fileName() const { return fileName_; }
+
+ private:
+  const wchar_t* fileName_;
+  std::once_flag loadOnce_;
+  HMODULE module_ = nullptr;
+};
+
+template <typename Signature>
+class SystemFunction;
+
+// A function of a SystemLibrary with the signature of its declaration
+// (x64 has one calling convention, so the plain function type serves).
+template <typename R, typename... Args>
+class SystemFunction<R(Args...)> {
+ public:
+  using Pointer = R (*)(Args...);
+  SystemFunction(SystemLibrary& library, const char* name) : library_(&library), name_(name) {}
+
+  // Resolved on the first use; false when it cannot be had.
+  explicit operator bool() { return get() != nullptr; }
+  Pointer get() {
+    std::call_once(resolveOnce_, [this] { pointer_ = reinterpret_cast<Pointer>(library_->Address(name_)); });
+    return pointer_;
+  }
+  // Only after the bool test said yes.
+  R operator()(Args... args) { return get()(args...); }
+
+ private:
+  SystemLibrary* library_;
+  const char* name_;
+  std::once_flag resolveOnce_;
+  Pointer pointer_ = nullptr;
+};
+
+}  // namespace lumaret
