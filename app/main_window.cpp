@@ -86,6 +86,13 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
     case WM_KILLFOCUS:
       s.hoverTracker.OnFocusLost();
       break;
+    case WM_LBUTTONDBLCLK:
+      // An owner-drawn button reports the second click of a double click as
+      // BN_DOUBLECLICKED and then neither shows pressed nor clicks when the
+      // mouse button comes up, so a quick second click would be lost. Taken
+      // as the press it is, it shows pressed and clicks once on the release.
+      msg = WM_LBUTTONDOWN;
+      break;
     case WM_ERASEBKGND:
       return 1;  // WM_DRAWITEM paints every pixel
     default:
