@@ -1,10 +1,12 @@
-// The window as a user works it: quick clicks. The mouse arrives as posted
+// The window as a user works it: quick clicks, the keyboard (Tab order, the
+// panel) and the focus across activations. Mouse and keys arrive as posted
 // messages, the way Windows queues them.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -135,6 +137,139 @@ TEST_F(WindowInputTest, DoubleClickOnThePasswordButtonMakesTwoPasswords) {
   EXPECT_EQ(passwordBoxTextsSet, 2);
   const std::size_t length = w.GetText(ControlId::编辑框_pw).size();
   EXPECT_TRUE(length >= 13 && length <= 15) << length;
+}
+
+// --- The keyboard ---------------------------------------------------------------
+
+// From the name box, Tab walks the controls in reading order, each ring
+// button after its box, and comes round again; Shift+Tab walks back.
+TEST_F(WindowInputTest, TabWalksTheControlsInReadingOrder) {
+  ASSERT_EQ(Focused(), "编辑框_ssid");
+  const std::vector<std::string> forward = {"超级按钮_id", "编辑框_pw", "超级按钮_mmsj", "超级按钮_ope", "超级按钮_off",
+                                            "超级按钮3",   "超级按钮4", "超级按钮",      "超级按钮1",    "编辑框_ssid"};
+  std::vector<std::string> seen;
+  for (std::size_t i = 0; i < forward.size(); ++i) {
+    Press(VK_TAB);
+    seen.push_back(Focused());
+  }
+  EXPECT_EQ(seen, forward);
+
+  std::vector<std::string> backward(forward.rbegin() + 1, forward.rend());
+  backward.push_back("编辑框_ssid");
+  seen.clear();
+  for (std::size_t i = 0; i < backward.size(); ++i) {
+    Press(VK_TAB, true);
+    seen.push_back(Focused());
+  }
+  EXPECT_EQ(seen, backward);
+  EXPECT_TRUE(clicks.empty());
+}
+
+// With the panel shown, the keyboard stays among the panel's controls and
+// the maker's link above it: no Tab reaches a covered control and no key
+// presses one. Hiding the panel gives the focus back.
+TEST_F(WindowInputTest, ShownPanelKeepsTheKeyboardAndGivesTheFocusBack) {
+  const std::wstring status = w.GetTextW(ControlId::透明标签_tip);
+  while (Focused() != "超级按钮3" && clicks.empty() && w.GetTextW(ControlId::透明标签_tip) == status) Press(VK_TAB);
+  Press(VK_SPACE);  // 网卡信息
+  ASSERT_EQ(clicks, std::vector<ControlId>{ControlId::超级按钮3});
+  ASSERT_TRUE(w.IsVisible(ControlId::分组框1));
+  EXPECT_EQ(Focused(), "按钮2") << "the focus moves into the panel";
+
+  const std::vector<std::string> reachable = {"编辑框1", "按钮2", "按钮1", "超级按钮1"};
+  std::vector<std::string> seen;
+  for (bool shift : {false, true}) {
+    for (int i = 0; i < 16; ++i) {
+      Press(VK_TAB, shift);
+      const std::string now = Focused();
+      EXPECT_NE(std::find(reachable.begin(), reachable.end(), now), reachable.end()) << now;
+      if (std::find(seen.begin(), seen.end(), now) == seen.end()) seen.push_back(now);
+    }
+    EXPECT_EQ(Focused(), "按钮2");
+  }
+  EXPECT_EQ(seen.size(), reachable.size());
+  for (ControlId id : {ControlId::超级按钮_ope, ControlId::超级按钮_off, ControlId::编辑框_ssid, ControlId::超级按钮}) {
+    EXPECT_FALSE(IsWindowVisible(H(id))) << Describe(id).name << " can be reached under the panel";
+  }
+
+  Press(VK_SPACE);  // 刷新, where the Tabs came round to
+  EXPECT_EQ(clicks, (std::vector<ControlId>{ControlId::超级按钮3, ControlId::按钮2}));
+  EXPECT_EQ(w.GetTextW(ControlId::透明标签_tip), status) << "no netsh ran";
+
+  Press(VK_TAB);  // 关闭
+  Press(VK_SPACE);
+  EXPECT_FALSE(w.IsVisible(ControlId::分组框1));
+  EXPECT_EQ(Focused(), "超级按钮3") << "back where it was";
+  for (const ControlDescription& d : Controls()) {
+    EXPECT_EQ(IsWindowVisible(H(d.id)) != FALSE, !d.inPanel && d.id != ControlId::分组框1) << d.name;
+  }
+}
+
+// A click with the mouse gives the clicked button the focus; the panel
+// hands it back there too, and shown twice it still remembers the first.
+TEST_F(WindowInputTest, PanelShownByMouseGivesTheFocusBackToItsButton) {
+  HWND show = H(ControlId::超级按钮3);
+  PostMessageW(show, WM_LBUTTONDOWN, MK_LBUTTON, Middle(ControlId::超级按钮3));
+  PostMessageW(show, WM_LBUTTONUP, 0, Middle(ControlId::超级按钮3));
+  DrainMessages();
+  ASSERT_TRUE(w.IsVisible(ControlId::分组框1));
+  w.SetVisible(ControlId::分组框1, true);  // once more: changes nothing
+  EXPECT_EQ(Focused(), "按钮2");
+  HWND hide = H(ControlId::按钮1);
+  PostMessageW(hide, WM_LBUTTONDOWN, MK_LBUTTON, Middle(ControlId::按钮1));
+  PostMessageW(hide, WM_LBUTTONUP, 0, Middle(ControlId::按钮1));
+  DrainMessages();
+  EXPECT_FALSE(w.IsVisible(ControlId::分组框1));
+  EXPECT_EQ(Focused(), "超级按钮3");
+}
+
+// --- The focus across activations ---------------------------------------------
+
+// Another window takes the activation and gives it back (Alt+Tab, a click on
+// the title bar): the focus returns to the control that last had it, or to
+// the first choice when that one can no longer take it.
+TEST_F(WindowInputTest, ActivationGivesTheFocusBackToTheControlThatHadIt) {
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  const struct {
+    const char* label;
+    ControlId focus;
+    void (*meanwhile)(MainWindow&);  // while the other window is active
+    const char* expected;
+  } cases[] = {
+      {"password box", ControlId::编辑框_pw, nullptr, "编辑框_pw"},
+      {"a link at the bottom", ControlId::超级按钮4, nullptr, "超级按钮4"},
+      {"open button, disabled meanwhile", ControlId::超级按钮_ope,
+       [](MainWindow& m) { m.SetEnabled(ControlId::超级按钮_ope, false); }, "编辑框_ssid"},
+      {"refresh button in the shown panel", ControlId::按钮2, nullptr, "按钮2"},
+      {"report box, hidden meanwhile", ControlId::编辑框1,
+       [](MainWindow& m) { m.SetVisible(ControlId::编辑框1, false); }, "按钮2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    if (Describe(c.focus).inPanel) w.SetVisible(ControlId::分组框1, true);
+    SetFocus(H(c.focus));
+    DrainMessages();
+    ASSERT_EQ(Focused(), Describe(c.focus).name);
+
+    SetForegroundWindow(other);
+    DrainMessages();
+    ASSERT_EQ(GetActiveWindow(), other);
+    EXPECT_EQ(Focused(), "(none of ours)");
+    if (c.meanwhile) c.meanwhile(w);
+
+    SetForegroundWindow(w.hwnd());
+    DrainMessages();
+    ASSERT_EQ(GetActiveWindow(), w.hwnd());
+    EXPECT_EQ(Focused(), c.expected);
+
+    w.SetEnabled(ControlId::超级按钮_ope, true);
+    w.SetVisible(ControlId::编辑框1, true);
+    w.SetVisible(ControlId::分组框1, false);
+  }
+  DestroyWindow(other);
+  DrainMessages();
 }
 
 }  // namespace
