@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/accessible_name.h"
 #include "app/control_look.h"
 #include "common/encoding.h"
 
@@ -27,10 +28,15 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 // Every control: tells the window which control has the focus, so it can
-// give it back.
+// give it back, and answers screen readers with the names that the window
+// texts do not hold.
 LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
   const ControlId id = static_cast<ControlId>(ref);
   if (msg == WM_SETFOCUS && Describe(id).takesFocus) TheMainWindow().NoteFocus(id);
+  if (msg == WM_GETOBJECT) {
+    LRESULT answer = 0;
+    if (AnswerAccessibleObject(hwnd, AccessibleNameOf(id), wp, lp, &answer)) return answer;
+  }
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
 

@@ -1,8 +1,10 @@
 // The window as a user works it: quick clicks, the keyboard (Tab order, the
-// panel) and the focus across activations. Mouse and keys arrive as posted
-// messages, the way Windows queues them.
+// panel), the focus across activations, and the names screen readers read.
+// Mouse and keys arrive as posted messages, the way Windows queues them.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -270,6 +272,55 @@ TEST_F(WindowInputTest, ActivationGivesTheFocusBackToTheControlThatHadIt) {
   }
   DestroyWindow(other);
   DrainMessages();
+}
+
+// --- Screen readers ---------------------------------------------------------------
+
+TEST_F(WindowInputTest, ScreenReadersReadWhatEachControlIs) {
+  ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  w.SetTextW(ControlId::编辑框_ssid, L"MyNet");
+  const struct {
+    ControlId id;
+    const wchar_t* name;
+  } cases[] = {
+      {ControlId::超级按钮_ope, L"开启热点"},      {ControlId::超级按钮_off, L"关闭热点"},
+      {ControlId::超级按钮_mmsj, L"随机生成密码"}, {ControlId::超级按钮_id, L"恢复默认名称"},
+      {ControlId::编辑框_ssid, L"SSID"},           {ControlId::编辑框_pw, L"密码"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Describe(c.id).name);
+    ComPtr<IAccessible> acc;
+    ASSERT_EQ(AccessibleObjectFromWindow(H(c.id), OBJID_CLIENT, __uuidof(IAccessible), acc.put_void()), S_OK);
+    ASSERT_TRUE(acc);
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    EXPECT_EQ(acc->get_accName(self, &name), S_OK);
+    EXPECT_EQ(std::wstring(name ? name : L""), c.name);
+    SysFreeString(name);
+    // Everything else is Windows' own answer for the control: its role,
+    // its value (an edit box's text), and the window behind it.
+    ComPtr<IAccessible> standard;
+    ASSERT_EQ(CreateStdAccessibleObject(H(c.id), OBJID_CLIENT, __uuidof(IAccessible), standard.put_void()), S_OK);
+    VARIANT role, standardRole;
+    VariantInit(&role);
+    VariantInit(&standardRole);
+    EXPECT_EQ(acc->get_accRole(self, &role), standard->get_accRole(self, &standardRole));
+    EXPECT_EQ(role.vt, standardRole.vt);
+    EXPECT_EQ(role.lVal, standardRole.lVal);
+    if (c.id == ControlId::编辑框_ssid) {
+      BSTR value = nullptr;
+      EXPECT_EQ(acc->get_accValue(self, &value), S_OK);
+      EXPECT_EQ(std::wstring(value ? value : L""), L"MyNet");
+      SysFreeString(value);
+    }
+    HWND found = nullptr;
+    EXPECT_EQ(WindowFromAccessibleObject(acc.get(), &found), S_OK);
+    EXPECT_EQ(found, H(c.id));
+  }
+  OleUninitialize();
 }
 
 }  // namespace
