@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/accessible_name.h"
 #include "app/control_look.h"
 #include "common/encoding.h"
 
@@ -10,7 +11,8 @@ namespace lumaret {
 namespace {
 
 const wchar_t kWindowClass[] = L"LumaretMainWindow";
-constexpr UINT_PTR kSubclassId = 1;
+constexpr UINT_PTR kSubclassId = 1;         // the kind's own subclass, below
+constexpr UINT_PTR kControlSubclassId = 2;  // ControlProc, on every control
 
 bool IsButtonKind(ControlKind k) {
   return k == ControlKind::TextButton || k == ControlKind::TwoStateButton || k == ControlKind::PictureButton ||
@@ -25,12 +27,30 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return TheMainWindow().HandleMessage(hwnd, msg, wp, lp);
 }
 
+// Every control: tells the window which control has the focus, so it can
+// give it back, and answers screen readers with the names that the window
+// texts do not hold.
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  const ControlId id = static_cast<ControlId>(ref);
+  if (msg == WM_SETFOCUS && Describe(id).takesFocus) TheMainWindow().NoteFocus(id);
+  if (msg == WM_GETOBJECT) {
+    LRESULT answer = 0;
+    if (AnswerAccessibleObject(hwnd, AccessibleNameOf(id), wp, lp, &answer)) return answer;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
 // The panel: opaque, takes the clicks that land on it (so nothing beneath it
 // is reached), and hands its children's notifications to the window.
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
   switch (msg) {
     case WM_NCHITTEST:
       return HTCLIENT;
+    case WM_SETFOCUS:
+      // The panel takes no focus of its own; it gets it when a focused
+      // child is hidden (the report box while a report is written).
+      TheMainWindow().RestoreFocus();
+      return 0;
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers every pixel
     case WM_PAINT: {
@@ -85,6 +105,13 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
       break;
     case WM_KILLFOCUS:
       s.hoverTracker.OnFocusLost();
+      break;
+    case WM_LBUTTONDBLCLK:
+      // An owner-drawn button reports the second click of a double click as
+      // BN_DOUBLECLICKED and then neither shows pressed nor clicks when the
+      // mouse button comes up, so a quick second click would be lost. Taken
+      // as the press it is, it shows pressed and clicks once on the release.
+      msg = WM_LBUTTONDOWN;
       break;
     case WM_ERASEBKGND:
       return 1;  // WM_DRAWITEM paints every pixel
@@ -269,13 +296,15 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
         }
         break;
     }
+    SetWindowSubclass(h, ControlProc, kControlSubclassId, static_cast<DWORD_PTR>(d.id));
   }
 
-  // Stacking order: each control directly below the one listed before it
-  // among the same parent's children.
+  // Stacking order: each control directly below the one before it among the
+  // same parent's children. Tab follows it.
   HWND previousTop = nullptr, previousPanel = nullptr;
-  for (const ControlDescription& d : Controls()) {
-    HWND h = Control(d.id);
+  for (ControlId id : StackingOrder()) {
+    const ControlDescription& d = Describe(id);
+    HWND h = Control(id);
     HWND& previous = d.inPanel ? previousPanel : previousTop;
     SetWindowPos(h, previous ? previous : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     previous = h;
@@ -309,7 +338,7 @@ void MainWindow::Show() {
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   UpdateWindow(hwnd_);
-  SetFocus(Control(ControlId::编辑框_ssid));
+  RestoreFocus();
 }
 
 void MainWindow::Destroy() {
@@ -369,7 +398,43 @@ bool MainWindow::IsEnabled(ControlId id) const {
 }
 
 void MainWindow::SetVisible(ControlId id, bool visible) {
-  if (HWND h = Control(id)) ShowWindow(h, visible ? SW_SHOWNA : SW_HIDE);
+  if (id == ControlId::分组框1) return ShowPanel(visible);
+  HWND h = Control(id);
+  if (!h) return;
+  if (CoveredByPanel(id) && IsVisible(ControlId::分组框1)) {
+    hiddenByPanel_[static_cast<std::size_t>(id)] = visible;  // shown when the panel goes
+    return;
+  }
+  ShowWindow(h, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::ShowPanel(bool shown) {
+  HWND panel = Control(ControlId::分组框1);
+  if (!panel || shown == IsVisible(ControlId::分组框1)) return;
+  // The controls under the panel cannot be seen while it is shown; hidden,
+  // they also take no focus and no key, and screen readers skip them. The
+  // panel covers them all, so hiding and showing them changes no pixel.
+  if (shown) {
+    focusBeforePanel_ = lastFocus_;
+    ShowWindow(panel, SW_SHOWNA);
+    MoveFocusTo(FocusTarget(std::nullopt, true));
+    for (const ControlDescription& d : Controls()) {
+      HWND h = Control(d.id);
+      const bool hide = CoveredByPanel(d.id) && IsVisible(d.id);
+      hiddenByPanel_[static_cast<std::size_t>(d.id)] = hide;
+      if (hide) ShowWindow(h, SW_HIDE);
+    }
+  } else {
+    for (const ControlDescription& d : Controls()) {
+      bool& hidden = hiddenByPanel_[static_cast<std::size_t>(d.id)];
+      if (hidden) ShowWindow(Control(d.id), SW_SHOWNA);
+      hidden = false;
+    }
+    // The focus leaves before the panel goes, so no hidden control keeps it.
+    MoveFocusTo(FocusTarget(focusBeforePanel_, false));
+    focusBeforePanel_.reset();
+    ShowWindow(panel, SW_HIDE);
+  }
 }
 
 bool MainWindow::IsVisible(ControlId id) const {
@@ -380,7 +445,46 @@ bool MainWindow::IsVisible(ControlId id) const {
 bool MainWindow::FocusedControl(ControlId* id) const { return Lookup(GetFocus(), id); }
 
 void MainWindow::FocusControl(ControlId id) {
-  if (HWND h = Control(id)) SetFocus(h);
+  HWND h = Control(id);
+  if (!h) return;
+  if (CoveredByPanel(id) && IsVisible(ControlId::分组框1)) {
+    focusBeforePanel_ = id;  // hidden under the panel: it gets the focus when the panel goes
+    return;
+  }
+  SetFocus(h);
+}
+
+void MainWindow::NoteFocus(ControlId id) { lastFocus_ = id; }
+
+bool MainWindow::CanFocus(ControlId id) const {
+  HWND h = Control(id);
+  return h && Describe(id).takesFocus && IsWindowVisible(h) && IsWindowEnabled(h);
+}
+
+HWND MainWindow::FocusTarget(std::optional<ControlId> wanted, bool panelShown) const {
+  if (wanted && CanFocus(*wanted)) return Control(*wanted);
+  // The panel's refresh button, or the name box; failing that, the first
+  // control of the order that can take the focus.
+  const ControlId first = panelShown ? ControlId::按钮2 : ControlId::编辑框_ssid;
+  if (CanFocus(first)) return Control(first);
+  for (ControlId id : StackingOrder()) {
+    if (Describe(id).inPanel == panelShown && CanFocus(id)) return Control(id);
+  }
+  return nullptr;
+}
+
+void MainWindow::MoveFocusTo(HWND target) {
+  ControlId id;
+  if (!Lookup(target, &id)) return;
+  lastFocus_ = id;
+  // Only while the window has the focus: SetFocus would activate it.
+  HWND focus = GetFocus();
+  if (focus && (focus == hwnd_ || IsChild(hwnd_, focus))) SetFocus(target);
+}
+
+void MainWindow::RestoreFocus() {
+  if (!hwnd_) return;
+  if (HWND target = FocusTarget(lastFocus_, IsVisible(ControlId::分组框1))) SetFocus(target);
 }
 
 void MainWindow::RouteMessage(MSG& msg) { DispatchWindowMessage(msg); }
@@ -477,7 +581,9 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_SETFOCUS:
-      if (HWND box = Control(ControlId::编辑框_ssid)) SetFocus(box);
+      // Activation (Alt+Tab back, a click on the title bar) gives the window
+      // the focus: it goes on to the control that last had it.
+      RestoreFocus();
       return 0;
     case WM_DESTROY: {
       if (boxFont_) DeleteObject(boxFont_);
@@ -486,6 +592,9 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       tooltip_ = nullptr;
       controls_.fill(nullptr);
       states_.fill(ControlState{});
+      lastFocus_.reset();
+      focusBeforePanel_.reset();
+      hiddenByPanel_.fill(false);
       look_.Release();
       PostQuitMessage(0);
       return 0;

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/button_look.h"
@@ -35,7 +36,8 @@ class MainWindow final : public WindowToolkit {
   // handlers' window toolkit, then raises the created event. The window itself stays invisible until Show(). False when the
   // window could not be made.
   bool Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandler onClick);
-  // Shows and activates the window; the caret goes to the name box.
+  // Shows and activates the window; the focus goes to the control that last
+  // had it, the name box at first.
   void Show();
   // Destroys the window if it still exists (tests; the user closes it).
   void Destroy();
@@ -57,11 +59,23 @@ class MainWindow final : public WindowToolkit {
 
   void SetEnabled(ControlId id, bool enabled) override;
   bool IsEnabled(ControlId id) const override;
+  // Showing the panel 分组框1 also hides the controls it lies over, so they
+  // take no focus and no key and screen readers skip them, and moves the
+  // focus into it; hiding it shows them again and gives the focus back to
+  // the control that had it before. A covered control made visible while
+  // the panel is shown appears when the panel goes.
   void SetVisible(ControlId id, bool visible) override;
   bool IsVisible(ControlId id) const override;
 
   bool FocusedControl(ControlId* id) const override;
+  // A control under the shown panel gets the focus when the panel goes.
   void FocusControl(ControlId id) override;
+  // The control that last had the focus: it gets it back whenever the window
+  // does (activation, Alt+Tab, a focused control hidden); the name box when
+  // that control is gone, hidden or disabled, or the panel's refresh button
+  // while the panel is shown.
+  void NoteFocus(ControlId id);
+  void RestoreFocus();
   // As the main loop: see DispatchWindowMessage.
   void RouteMessage(MSG& msg) override;
 
@@ -94,6 +108,15 @@ class MainWindow final : public WindowToolkit {
   bool CreateControls(HINSTANCE instance);
   void CreateTooltips(HINSTANCE instance);
   void SetPlace(ControlId id, const Rect& r);
+  void ShowPanel(bool shown);
+  // Visible (with all its parents) and enabled, and one that takes the focus.
+  bool CanFocus(ControlId id) const;
+  // Where the focus goes: `wanted` when it can take it, else the first
+  // choice of the window with the panel shown or not.
+  HWND FocusTarget(std::optional<ControlId> wanted, bool panelShown) const;
+  // Gives `target` the focus if the window has it now, and makes it the
+  // control that gets it back on activation.
+  void MoveFocusTo(HWND target);
 
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
@@ -103,6 +126,9 @@ class MainWindow final : public WindowToolkit {
   ClickHandler onClick_ = nullptr;
   std::array<HWND, kControlCount> controls_{};
   std::array<ControlState, kControlCount> states_{};
+  std::optional<ControlId> lastFocus_;
+  std::optional<ControlId> focusBeforePanel_;
+  std::array<bool, kControlCount> hiddenByPanel_{};  // to show again when the panel goes
 };
 
 // The program's one MainWindow.
@@ -110,8 +136,9 @@ MainWindow& TheMainWindow();
 
 // The message loop of the GUI thread, and the handling of one message that
 // it and any nested pump share: Esc on the window or any of its controls
-// closes the window like the close box; Tab moves the focus; everything else
-// is translated and dispatched.
+// closes the window like the close box; Tab and Shift+Tab move the focus in
+// the stacking order (see StackingOrder); everything else is translated and
+// dispatched.
 void DispatchWindowMessage(MSG& msg);
 int RunMessageLoop();
 

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "adapters/adapter_report.h"
+#include "app/current_directory.h"
 #include "app/main_window.h"
 #include "app/panel_layout.h"
 #include "app/web_address.h"
@@ -98,8 +99,8 @@ int ExitCleanupRuns() { return exitCleanupRuns; }
 int StartProgram(HINSTANCE instance, void (*afterShow)()) {
   // 1. Platform start.
   const HRESULT ole = OleInitialize(nullptr);
-  const std::string runDirectory = GetRunDirectory();
-  if (!runDirectory.empty()) SetCurrentDirectoryA(runDirectory.c_str());
+  const std::string currentDirectory = CurrentDirectoryFor(GetRunDirectory());
+  if (!currentDirectory.empty()) SetCurrentDirectoryA(currentDirectory.c_str());
 
   // 2. The exit clean-up.
   ExitRegistration exit;

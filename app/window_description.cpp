@@ -35,11 +35,28 @@ const std::array<ControlDescription, kControlCount> kControls = {{
     {C::编辑框_ssid, "编辑框_ssid", K::EditBox, false, {154, 131, 214, 24}, L"Windows_wifi", nullptr, true, true, 18, L},
 }};
 
+const std::array<ControlId, kControlCount> kStackingOrder = {{
+    // Over the panel, as listed.
+    C::超级按钮1, C::透明标签4, C::分组框1,
+    // In the panel: the report, then the row beneath it.
+    C::编辑框1, C::透明标签3, C::按钮2, C::按钮1,
+    // Under the panel: the two boxes, each with its ring button, the status
+    // line, the two large buttons, then the links along the bottom.
+    C::编辑框_ssid, C::超级按钮_id, C::编辑框_pw, C::超级按钮_mmsj, C::透明标签_tip, C::超级按钮_ope,
+    C::超级按钮_off, C::超级按钮3, C::透明标签1, C::超级按钮4, C::透明标签2, C::超级按钮,
+}};
+
 }  // namespace
 
 const std::array<ControlDescription, kControlCount>& Controls() { return kControls; }
 
 const ControlDescription& Describe(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
+
+const std::array<ControlId, kControlCount>& StackingOrder() { return kStackingOrder; }
+
+bool CoveredByPanel(ControlId id) {
+  return !Describe(id).inPanel && static_cast<int>(id) > static_cast<int>(ControlId::分组框1);
+}
 
 Point CentredOrigin(int screenWidth, int screenHeight, int width, int height) {
   return {(screenWidth - width) / 2, (screenHeight - height) / 2};

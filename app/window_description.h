@@ -1,6 +1,8 @@
 // The description of MainWindow: its size and every one of its controls with
 // kind, parent, place, starting text, tooltip and focus, listed from the top
-// of the stacking order to the bottom. Pure data: no Windows header.
+// of the stacking order to the bottom as designed, and the stacking order the
+// window really gets (the design's where controls overlap, reading order
+// elsewhere). Pure data: no Windows header.
 #pragma once
 
 #include <array>
@@ -54,6 +56,21 @@ extern const wchar_t kMainWindowTitle[];
 // The control list, in stacking order (index == static_cast<int>(ControlId)).
 const std::array<ControlDescription, kControlCount>& Controls();
 const ControlDescription& Describe(ControlId id);
+
+// The stacking order the controls get, top first, each parent's children
+// together. Where controls overlap it is the list's: 超级按钮1 and 透明标签4
+// over the panel, the panel over every other control of the window. Nothing
+// else overlaps, so below the panel, and inside it, the controls follow in
+// reading order (top to bottom, left to right). The keyboard walks the
+// controls that take the focus in the stacking order, so this is also the
+// Tab order: the name box, its ring button, the password box, its ring
+// button, open, close, 网卡信息, 常见问题, 自动开启热点, and then "Orvinel
+// 出品" (the first of the order, reached again after the last).
+const std::array<ControlId, kControlCount>& StackingOrder();
+
+// The controls that the shown panel lies over: every control of the window
+// below it in the list.
+bool CoveredByPanel(ControlId id);
 
 // Numeric id of a child window of a control (WM_COMMAND ids); kept clear of
 // IDOK and IDCANCEL.

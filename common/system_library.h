@@ -59,7 +59,11 @@ class SystemFunction<R(Args...)> {
   // Resolved on the first use; false when it cannot be had.
   explicit operator bool() { return get() != nullptr; }
   Pointer get() {
-    std::call_once(resolveOnce_, [this] { pointer_ = reinterpret_cast<Pointer>(library_->Address(name_)); });
+    // Through void(*)(), the generic function pointer, which the compiler
+    // accepts as a cast between function types without a warning.
+    std::call_once(resolveOnce_, [this] {
+      pointer_ = reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(library_->Address(name_)));
+    });
     return pointer_;
   }
   // Only after the bool test said yes.

@@ -118,9 +118,9 @@ TEST_F(MainWindowTest, EveryControlHasItsKindParentPlaceTextAndVisibility) {
   EXPECT_EQ(w.GetChecked(ControlId::超级按钮), 0);
 }
 
-TEST_F(MainWindowTest, StackingOrderFollowsTheList) {
+TEST_F(MainWindowTest, StackingOrderIsTheWindowsOwn) {
   std::vector<HWND> top, panel;
-  for (const ControlDescription& d : Controls()) (d.inPanel ? panel : top).push_back(w.Control(d.id));
+  for (ControlId id : StackingOrder()) (Describe(id).inPanel ? panel : top).push_back(w.Control(id));
   auto children = [](HWND parent) {
     std::vector<HWND> out;
     for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) out.push_back(h);

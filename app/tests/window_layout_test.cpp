@@ -65,6 +65,48 @@ TEST(WindowDescription, ListsEveryControlOnceInStackingOrder) {
   EXPECT_EQ(Describe(ControlId::编辑框_pw).inputLimit, 26);
 }
 
+// Wherever two controls of one parent overlap (the panel at the size it is
+// laid out to), the stacking order keeps the one listed first on top; the
+// panel covers exactly the controls it lies over.
+TEST(WindowDescription, StackingOrderKeepsTheListWhereControlsOverlap) {
+  std::array<int, kControlCount> position;
+  position.fill(-1);
+  const auto& order = StackingOrder();
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    ASSERT_EQ(position[static_cast<std::size_t>(order[i])], -1) << "twice: " << Describe(order[i]).name;
+    position[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+  }
+  const PanelGeometry g = LayOutAdapterPanelGeometry(kMainWindowWidth, kMainWindowHeight, DesignPanelGeometry());
+  auto place = [&](ControlId id) {
+    switch (id) {
+      case ControlId::分组框1: return g.panel;
+      case ControlId::编辑框1: return g.report;
+      case ControlId::按钮1: return g.close;
+      case ControlId::按钮2: return g.refresh;
+      case ControlId::透明标签3: return g.hint;
+      default: return Describe(id).place;
+    }
+  };
+  auto overlap = [](const Rect& a, const Rect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+  };
+  auto at = [&](ControlId id) { return position[static_cast<std::size_t>(id)]; };
+  int overlapping = 0;
+  for (const auto& a : Controls()) {
+    for (const auto& b : Controls()) {
+      if (a.id >= b.id || a.inPanel != b.inPanel || !overlap(place(a.id), place(b.id))) continue;
+      ++overlapping;
+      EXPECT_LT(at(a.id), at(b.id)) << a.name << " over " << b.name;
+    }
+    if (!a.inPanel && a.id != ControlId::分组框1) {
+      const bool under = overlap(place(a.id), g.panel) && at(a.id) > at(ControlId::分组框1);
+      EXPECT_EQ(CoveredByPanel(a.id), under) << a.name;
+    }
+  }
+  EXPECT_EQ(overlapping, 14);  // the panel with every other control of the window
+}
+
 TEST(WebAddress, BareHostOpensAsAWebPage) {
   struct Case {
     std::string in, out;
