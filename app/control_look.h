@@ -9,15 +9,14 @@
 #include <array>
 
 #include "app/button_look.h"
+#include "app/pictures.h"
 #include "app/window_description.h"
 
 namespace lumaret {
 
 class MainWindow;
 
-// The pictures by role; the resource names are in kPictureResources.
-enum class Picture { Background, RingBlue, RingOrange, Close, CloseLit, CloseGrey, Open, OpenLit, OpenGrey };
-constexpr std::size_t kPictureCount = 9;
+// The resource names of the pictures (see pictures.h), by role.
 extern const wchar_t* const kPictureResources[kPictureCount];
 
 // The picture a picture button shows in a state.
