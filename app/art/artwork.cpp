@@ -188,8 +188,8 @@ Canvas DrawBackground(const Scale& S) {
   const Box icon{tip.left - S(19), tip.top + S(1), tip.left - S(5), tip.top + S(15)};
   FillRoundRect(c, icon, S(3.5), Vertical(Rgba{255, 170, 70, 255}, Rgba{236, 116, 18, 255}, icon.top, icon.bottom));
   const double ix = (icon.left + icon.right) / 2;
-  const std::vector<Polyline> mark = {{{ix, S.Beside(tip.top, tip96.top, 228.2)}, {ix, S.Beside(tip.top, tip96.top, 232.8)}},
-                                      {{ix, S.Beside(tip.top, tip96.top, 235.6)}}};
+  auto down = [&](double y96) { return S.Beside(tip.top, tip96.top, y96); };
+  const std::vector<Polyline> mark = {{{ix, down(228.2)}, {ix, down(232.8)}}, {{ix, down(235.6)}}};
   const double markHalfWidth = S(1.05);
   c.Fill(Box{icon.left, icon.top, icon.right, icon.bottom},
          [=](double x, double y) { return NearStrokes(mark, markHalfWidth, x, y); }, Solid(kWhite));

@@ -264,7 +264,8 @@ TEST(Art, ASetScaledDownLooksLikeTheSetDrawnForThatScale) {
         if (a || b) continue;
         ++both;
         for (int shift : {16, 8, 0}) {
-          difference += std::abs(static_cast<int>(drawn.px[k] >> shift & 0xFF) - static_cast<int>(made.px[k] >> shift & 0xFF));
+          const int want = drawn.px[k] >> shift & 0xFF, got = made.px[k] >> shift & 0xFF;
+          difference += std::abs(want - got);
         }
       }
       // Key and content agree but for a thin seam along the edges, and the
