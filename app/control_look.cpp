@@ -7,10 +7,6 @@
 
 namespace lumaret {
 
-const wchar_t* const kPictureResources[kPictureCount] = {
-    L"BACKGROUND", L"RING_BLUE", L"RING_ORANGE", L"CLOSE", L"CLOSE_LIT", L"CLOSE_GREY", L"OPEN", L"OPEN_LIT", L"OPEN_GREY",
-};
-
 namespace {
 
 constexpr COLORREF kSilver = RGB(192, 192, 192);
@@ -59,22 +55,6 @@ Picture PictureFor(ControlId id, PictureState state) {
   }
 }
 
-LoadedPicture LoadPicture(HINSTANCE instance, const wchar_t* name) {
-  LoadedPicture p;
-  p.bitmap = static_cast<HBITMAP>(LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!p.bitmap) return p;
-  BITMAP info{};
-  GetObjectW(p.bitmap, sizeof(info), &info);
-  p.width = info.bmWidth;
-  p.height = info.bmHeight;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, p.bitmap);
-  p.key = GetPixel(dc, 0, 0);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return p;
-}
-
 void DrawKeyed(HDC dc, const LoadedPicture& p, const Rect& dest, int srcLeft, int srcTop) {
   if (!p.bitmap || dest.width <= 0 || dest.height <= 0) return;
   HDC src = CreateCompatibleDC(dc);
@@ -84,9 +64,10 @@ void DrawKeyed(HDC dc, const LoadedPicture& p, const Rect& dest, int srcLeft, in
   DeleteDC(src);
 }
 
-void ControlLook::Load(HINSTANCE instance) {
+void ControlLook::Load(HINSTANCE instance, int dpi) {
   Release();
-  for (std::size_t i = 0; i < kPictureCount; ++i) pictures_[i] = LoadPicture(instance, kPictureResources[i]);
+  dpi_ = dpi;
+  for (Picture p : kAllPictures) pictures_[static_cast<std::size_t>(p)] = LoadPicture(instance, p, dpi);
 }
 
 void ControlLook::Release() {

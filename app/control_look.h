@@ -9,30 +9,16 @@
 #include <array>
 
 #include "app/button_look.h"
+#include "app/dpi_scale.h"
+#include "app/picture_resources.h"
 #include "app/window_description.h"
 
 namespace lumaret {
 
 class MainWindow;
 
-// The pictures by role; the resource names are in kPictureResources.
-enum class Picture { Background, RingBlue, RingOrange, Close, CloseLit, CloseGrey, Open, OpenLit, OpenGrey };
-constexpr std::size_t kPictureCount = 9;
-extern const wchar_t* const kPictureResources[kPictureCount];
-
 // The picture a picture button shows in a state.
 Picture PictureFor(ControlId id, PictureState state);
-
-// One loaded picture: its bitmap, size and colour key (its top-left pixel).
-struct LoadedPicture {
-  HBITMAP bitmap = nullptr;
-  int width = 0;
-  int height = 0;
-  COLORREF key = 0;
-};
-
-// Loads the bitmap resource `name`; an empty picture when there is none.
-LoadedPicture LoadPicture(HINSTANCE instance, const wchar_t* name);
 
 class ControlLook {
  public:
@@ -41,10 +27,11 @@ class ControlLook {
   ControlLook(const ControlLook&) = delete;
   ControlLook& operator=(const ControlLook&) = delete;
 
-  // Loads the pictures from the module's resources; Release frees them.
-  // Without the resources the controls draw without pictures.
-  void Load(HINSTANCE instance);
+  // Loads the pictures for `dpi` from the module's resources; Release frees
+  // them. Without the resources the controls draw without pictures.
+  void Load(HINSTANCE instance, int dpi = kDesignDpi);
   void Release();
+  int dpi() const { return dpi_; }
   const LoadedPicture& picture(Picture p) const { return pictures_[static_cast<std::size_t>(p)]; }
 
   // `area` of the window's client area (client coordinates, drawn at the
@@ -65,6 +52,7 @@ class ControlLook {
   void PaintBeneath(const MainWindow& window, HWND control, HDC dc, const RECT& rc) const;
   void DrawPictureButton(ControlId id, HDC dc, const RECT& rc, const ButtonAppearance& a) const;
   std::array<LoadedPicture, kPictureCount> pictures_{};
+  int dpi_ = kDesignDpi;
 };
 
 // A keyed copy of part of a picture: the pixels of its key colour are left

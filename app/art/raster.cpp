@@ -159,29 +159,6 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, int w, int h, int bits, std::
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeBmp24(const Canvas& c) {
-  const int stride = (c.width() * 3 + 3) & ~3;
-  const std::uint32_t imageSize = static_cast<std::uint32_t>(stride * c.height());
-  std::vector<std::uint8_t> out;
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, 14 + 40 + imageSize);
-  Put32(out, 0);
-  Put32(out, 14 + 40);
-  PutInfoHeader(out, c.width(), c.height(), 24, imageSize);
-  for (int y = c.height() - 1; y >= 0; --y) {
-    int n = 0;
-    for (int x = 0; x < c.width(); ++x, n += 3) {
-      const Rgba& p = c.at(x, y);
-      out.push_back(p.b);
-      out.push_back(p.g);
-      out.push_back(p.r);
-    }
-    for (; n < stride; ++n) out.push_back(0);
-  }
-  return out;
-}
-
 std::vector<std::uint8_t> EncodeIco(const std::vector<Canvas>& images) {
   std::vector<std::vector<std::uint8_t>> blobs;
   for (const Canvas& c : images) {

@@ -1,6 +1,6 @@
-// A tiny RGBA canvas with anti-aliased shapes and strokes, and writers for
-// the picture formats the program embeds. Used only by the art generator,
-// which runs on the build machine; no Windows header.
+// A tiny RGBA canvas with anti-aliased shapes and strokes, and the writer of
+// the icon file. Used by the art generator, which runs on the build machine,
+// and its tests; no Windows header.
 #pragma once
 
 #include <cstdint>
@@ -71,8 +71,6 @@ bool NearStrokes(const std::vector<Polyline>& strokes, double halfWidth, double 
 // The box around the strokes, grown by `margin`.
 Box StrokeBounds(const std::vector<Polyline>& strokes, double margin);
 
-// A 24-bit bottom-up BMP file (alpha dropped: the pictures use a colour key).
-std::vector<std::uint8_t> EncodeBmp24(const Canvas& c);
 // An ICO file with one 32-bit image per canvas.
 std::vector<std::uint8_t> EncodeIco(const std::vector<Canvas>& images);
 

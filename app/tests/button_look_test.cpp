@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/button_look.h"
+#include "app/dpi_scale.h"
+#include "app/pictures.h"
 
 namespace lumaret {
 namespace {
@@ -42,6 +46,52 @@ TEST(ClipPicture, KeepsOnlyWhatLiesInsideTheButton) {
   // Entirely outside: nothing to draw.
   PictureClip gone = ClipPicture(10, 10, {12, 0}, 5, 5);
   EXPECT_EQ(gone.dest.width * gone.dest.height, 0);
+}
+
+TEST(PicturePlacement, ScaledButtonsAndScaledPicturesAtEveryStoredScale) {
+  // Buttons and pictures are scaled size by size, each rounded on its own,
+  // so the differences the rule halves change with the scale.
+  const ControlId ring = ControlId::超级按钮_id, face = ControlId::超级按钮_ope;
+  const struct {
+    int dpi;
+    ControlId button;
+    Picture picture;
+    Point at;
+    Rect dest;
+    int srcLeft, srcTop;
+  } cases[] = {
+      // ring: button 17 x 13, picture 18 x 17 at 96 DPI
+      {96, ring, Picture::RingBlue, {0, -2}, {0, 0, 17, 13}, 0, 2},
+      {120, ring, Picture::RingBlue, {-1, -2}, {0, 0, 21, 16}, 1, 2},   // 21 x 16, 23 x 21: -2/2, -5/2
+      {144, ring, Picture::RingBlue, {0, -3}, {0, 0, 26, 20}, 0, 3},    // 26 x 20, 27 x 26: -1/2 is 0
+      {192, ring, Picture::RingBlue, {-1, -4}, {0, 0, 34, 26}, 1, 4},   // 34 x 26, 36 x 34
+      // face: button 96 x 40, picture 98 x 38 at 96 DPI
+      {96, face, Picture::Open, {-1, 1}, {0, 1, 96, 38}, 1, 0},
+      {120, face, Picture::Open, {-1, 1}, {0, 1, 120, 48}, 1, 0},       // 120 x 50, 123 x 48: -3/2 is -1
+      {144, face, Picture::Open, {-1, 1}, {0, 1, 144, 57}, 1, 0},       // 144 x 60, 147 x 57: 3/2 is 1
+      {192, face, Picture::Open, {-2, 2}, {0, 2, 192, 76}, 2, 0},       // 192 x 80, 196 x 76
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << Describe(c.button).name << " at " << c.dpi);
+    const Rect b = ScaleToDpi(Describe(c.button).place, c.dpi);
+    const PictureSize p = PictureSizeAt(c.picture, c.dpi);
+    const Point at = PicturePlacement(b.width, b.height, p.width, p.height);
+    EXPECT_EQ(at.x, c.at.x);
+    EXPECT_EQ(at.y, c.at.y);
+    const PictureClip clip = ClipPicture(b.width, b.height, at, p.width, p.height);
+    EXPECT_EQ(clip.dest, c.dest);
+    EXPECT_EQ(clip.srcLeft, c.srcLeft);
+    EXPECT_EQ(clip.srcTop, c.srcTop);
+  }
+  // The two ring buttons, and the two large ones, have one size at every
+  // scale, so one picture fits both.
+  for (int dpi : kPictureSetDpis) {
+    for (auto pair : {std::make_pair(ControlId::超级按钮_mmsj, ring), std::make_pair(ControlId::超级按钮_off, face)}) {
+      const Rect a = ScaleToDpi(Describe(pair.first).place, dpi), b = ScaleToDpi(Describe(pair.second).place, dpi);
+      EXPECT_EQ(a.width, b.width);
+      EXPECT_EQ(a.height, b.height);
+    }
+  }
 }
 
 TEST(ChooseAppearance, StateTable) {

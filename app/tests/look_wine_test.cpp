@@ -31,7 +31,7 @@ struct PicturePixels {
 };
 
 PicturePixels ReadPicture(Picture which) {
-  const LoadedPicture p = LoadPicture(GetModuleHandleW(nullptr), kPictureResources[static_cast<int>(which)]);
+  const LoadedPicture p = LoadPicture(GetModuleHandleW(nullptr), which);
   PicturePixels out;
   if (!p.bitmap) return out;
   out.width = p.width;
