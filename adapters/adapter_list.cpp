@@ -118,7 +118,8 @@ std::string ReadConnectionName(const std::string& adapterName) {
   const std::string path =
       "SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\" + adapterName +
       "\\Connection\\Name";
-  return ReadRegistryText(HKEY_LOCAL_MACHINE, BeforeLastBackslash(path), AfterLastBackslash(path));
+  return ReadRegistryText(HKEY_LOCAL_MACHINE, BeforeLastBackslash(path, AnsiCodePage()),
+                          AfterLastBackslash(path, AnsiCodePage()));
 }
 
 }  // namespace lumaret
