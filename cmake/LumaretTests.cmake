@@ -2,9 +2,16 @@
 #
 #   lumaret_native_test(name SOURCES ... LIBS ...)
 #     built only in the native (Linux) build: pure logic, no Windows header.
-#   lumaret_wine_test(name SOURCES ... LIBS ...)
+#   lumaret_wine_test(name SOURCES ... LIBS ... [STANDINS file ...])
 #     built only in the Windows build; ctest runs it under Wine (the
 #     toolchain's emulator). One Wine process per binary, so one add_test.
+#     STANDINS names System32 files (netsh.exe, wlanapi.dll) whose stand-ins
+#     the test installs (testsupport/system_standin.h); see
+#     lumaret_test_standins.
+
+# The built stand-ins, and the same folder as Wine sees it.
+set(LUMARET_STANDINS_DIR ${CMAKE_BINARY_DIR}/standins)
+set(LUMARET_STANDINS_WINDOWS_DIR "Z:${LUMARET_STANDINS_DIR}")
 
 function(lumaret_native_test name)
   if(LUMARET_WINDOWS)
@@ -20,9 +27,37 @@ function(lumaret_wine_test name)
   if(NOT LUMARET_WINDOWS)
     return()
   endif()
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;STANDINS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  if(T_STANDINS)
+    lumaret_test_standins(${name} ${name} ${T_STANDINS})
+  endif()
+endfunction()
+
+# lumaret_test_standins(test target file ...)
+# The environment of a test whose binary `target` installs stand-ins for
+# these System32 files: a behaviour folder of its own in the prefix
+# (LUMARET_STANDIN_DIR), and the "n" override that makes Wine run or load
+# the stand-in instead of its builtin (netsh.exe=n for a program, wlanapi=n
+# for a DLL), appended to the session's WINEDLLOVERRIDES. Every process the
+# test starts inherits both.
+function(lumaret_test_standins test target)
+  set(overrides "")
+  foreach(file ${ARGN})
+    string(TOLOWER ${file} lower)
+    string(REGEX REPLACE "\\.[^.]*$" "" stem ${lower})
+    if(lower MATCHES "\\.exe$")
+      string(APPEND overrides "\;${lower}=n")
+    else()
+      string(APPEND overrides "\;${stem}=n")
+    endif()
+    add_dependencies(${target} standin_${stem})
+  endforeach()
+  target_link_libraries(${target} PRIVATE lumaret_testsupport)
+  set_tests_properties(${test} PROPERTIES
+    ENVIRONMENT "LUMARET_STANDIN_DIR=C:/lumaret-standin/${test}"
+    ENVIRONMENT_MODIFICATION "WINEDLLOVERRIDES=string_append:${overrides}")
 endfunction()
