@@ -97,7 +97,8 @@ class Behaviour {
 // with its stand-in environment, and makes the behaviour folder.
 class SystemStandIns : public testing::Environment {
  public:
-  SystemStandIns(std::initializer_list<const wchar_t*> names) : names_(names) {}
+  SystemStandIns() = default;  // the behaviour folder only
+  explicit SystemStandIns(std::initializer_list<const wchar_t*> names) : names_(names) {}
   void SetUp() override;
   void TearDown() override;
 
