@@ -11,6 +11,11 @@ bool RestrictDllSearchToSystem32() {
   return set && set(LOAD_LIBRARY_SEARCH_SYSTEM32) != FALSE;
 }
 
+void KeepSystemLibrariesLoaded() {
+  static SystemLibrary msimg32(L"msimg32.dll");
+  msimg32.Module();
+}
+
 std::wstring SystemFilePath(const std::wstring& fileName) {
   wchar_t folder[MAX_PATH];
   const UINT n = GetSystemDirectoryW(folder, MAX_PATH);

@@ -25,6 +25,14 @@ namespace lumaret {
 // looked up at run time, so the program still starts there).
 bool RestrictDllSearchToSystem32();
 
+// Loads, from System32, the DLLs that are no known DLLs but that Windows'
+// own DLLs load for the program by their bare names (msimg32, which uxtheme
+// draws themed controls with under Wine), and keeps them: a later load by
+// name then finds the module already there and searches nowhere. Needed
+// where those loads ignore the restricted search (Wine's delay loads do);
+// on Windows it only pins what would come from System32 anyway.
+void KeepSystemLibrariesLoaded();
+
 // The full path of a file in the system folder (GetSystemDirectoryW, then
 // "\" and the name); empty when the system folder cannot be had.
 std::wstring SystemFilePath(const std::wstring& fileName);

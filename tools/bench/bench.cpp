@@ -18,10 +18,12 @@
 
 namespace {
 
-using lumaret::CommandIdOf;
 using lumaret::Median;
 using lumaret::Now;
 using lumaret::ControlId;
+using lumaret::ControlOf;
+
+void Click(HWND main, ControlId id) { lumaret::ClickControl(main, id); }
 
 struct Running {
   PROCESS_INFORMATION pi{};
@@ -88,17 +90,6 @@ void PrintMemory(const char* key, HANDLE process) {
     std::printf("%s_private_bytes %llu\n", key, static_cast<unsigned long long>(priv));
     std::printf("%s_working_set %llu\n", key, static_cast<unsigned long long>(pmc.WorkingSetSize));
   }
-}
-
-HWND ControlOf(HWND main, ControlId id) {
-  HWND h = GetDlgItem(main, CommandIdOf(id));
-  if (!h) h = GetDlgItem(GetDlgItem(main, CommandIdOf(ControlId::分组框1)), CommandIdOf(id));
-  return h;
-}
-
-void Click(HWND main, ControlId id) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(ControlOf(main, id), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &result);
 }
 
 // Settles a freshly started process: a short wait, then a round trip.
