@@ -8,6 +8,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // own DLLs on our behalf, comes from System32, never from beside the
   // program or the current directory.
   lumaret::RestrictDllSearchToSystem32();
-  lumaret::KeepSystemLibrariesLoaded();
   return lumaret::StartProgram(instance);
 }
