@@ -14,6 +14,7 @@ namespace lumaret {
 // itself goes to the program as it is. With `wait` it waits for the process to
 // end, otherwise at most 1,000 ms for it to be idle (at once for a console
 // program). The show mode is mapped by ShowWindowValueFor; omitted means 2.
+// A hidden program (show mode 1) gets no console window (CREATE_NO_WINDOW).
 bool RunCommandLine(const std::string& commandLine, bool wait, std::optional<int> showMode = std::nullopt);
 
 // How a command run to its end went.
