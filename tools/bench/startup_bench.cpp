@@ -4,7 +4,9 @@
 // order (WinMain's, then StartProgram's: app/startup.h), timing each; the
 // calls inside MainWindow::Create that load pictures and make fonts are
 // timed through this program's own import table, so Lumaret.exe itself
-// carries nothing for it. PARENT_TICKS is the performance counter of the
+// carries nothing for it. A picture's loading runs from its resource being
+// looked for (FindResourceW of RT_RCDATA) until the next call of another
+// kind (the next picture's, or the window's own work after the pictures). PARENT_TICKS is the performance counter of the
 // parent just before it created this process. Prints one "key value" line
 // per step (milliseconds); lumaret_bench --startup-steps gathers them.
 #include <windows.h>
@@ -65,7 +67,30 @@ bool HookImport(const char* dll, const char* function, F replacement, F* origina
   return false;
 }
 
-// Pictures: the bitmaps and icons of the resources.
+// Pictures: the stored pictures (found, decoded, resized, made into DIB
+// sections) and the icons.
+double pictureSince = 0;  // the picture being loaded since then; 0 for none
+void EndPicture() {
+  if (pictureSince > 0) pictureSeconds += Now() - pictureSince;
+  pictureSince = 0;
+}
+decltype(&::FindResourceW) realFindResourceW;
+HRSRC WINAPI TimedFindResourceW(HMODULE m, LPCWSTR name, LPCWSTR type) {
+  EndPicture();
+  if (type == RT_RCDATA) pictureSince = Now();
+  return realFindResourceW(m, name, type);
+}
+decltype(&::GetStockObject) realGetStockObject;
+HGDIOBJ WINAPI TimedGetStockObject(int i) {
+  EndPicture();
+  return realGetStockObject(i);
+}
+decltype(&::CreateWindowExW) realCreateWindowExW;
+HWND WINAPI TimedCreateWindowExW(DWORD ex, LPCWSTR cls, LPCWSTR name, DWORD style, int x, int y, int w, int h,
+                                 HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+  EndPicture();
+  return realCreateWindowExW(ex, cls, name, style, x, y, w, h, parent, menu, instance, param);
+}
 decltype(&::LoadImageW) realLoadImageW;
 decltype(&::LoadIconW) realLoadIconW;
 HANDLE WINAPI TimedLoadImageW(HINSTANCE i, LPCWSTR n, UINT t, int cx, int cy, UINT f) {
@@ -82,6 +107,7 @@ decltype(&::CreateFontW) realCreateFontW;
 decltype(&::GetTextMetricsW) realGetTextMetricsW;
 HFONT WINAPI TimedCreateFontW(int h, int w, int e, int o, int wt, DWORD i, DWORD u, DWORD s, DWORD c, DWORD op,
                               DWORD cp, DWORD q, DWORD pf, LPCWSTR face) {
+  EndPicture();
   Stopwatch t(fontSeconds);
   return realCreateFontW(h, w, e, o, wt, i, u, s, c, op, cp, q, pf, face);
 }
@@ -118,6 +144,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HookImport("gdi32.dll", "GetTextMetricsW", &TimedGetTextMetricsW, &realGetTextMetricsW);
   HookImport("user32.dll", "LoadImageW", &TimedLoadImageW, &realLoadImageW);
   HookImport("user32.dll", "LoadIconW", &TimedLoadIconW, &realLoadIconW);
+  HookImport("kernel32.dll", "FindResourceW", &TimedFindResourceW, &realFindResourceW);
+  HookImport("gdi32.dll", "GetStockObject", &TimedGetStockObject, &realGetStockObject);
+  HookImport("user32.dll", "CreateWindowExW", &TimedCreateWindowExW, &realCreateWindowExW);
 
   // StartProgram's steps.
   t = Now();
@@ -125,6 +154,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const double platform = Now() - t;
   t = Now();
   if (!lumaret::CreateMainWindow(instance, TimedCreated)) return 1;
+  EndPicture();
   const double create = Now() - t;
   t = Now();
   lumaret::ShowMainWindow();
