@@ -144,15 +144,13 @@ void SystemStandIns::SetUp() {
   for (const wchar_t* name : names_) {
     ASSERT_NE(std::string(overrides).find(OverrideOf(name)), std::string::npos)
         << "WINEDLLOVERRIDES lacks " << OverrideOf(name) << ": run this test through ctest";
-    auto* s = new SystemFileStandIn(name);
-    installed_.push_back(s);
-    ASSERT_TRUE(s->installed()) << "stand-in not installed in System32";
+    installed_.push_back(std::make_unique<SystemFileStandIn>(name));
+    ASSERT_TRUE(installed_.back()->installed()) << "stand-in not installed in System32";
   }
 }
 
 void SystemStandIns::TearDown() {
-  for (auto it = installed_.rbegin(); it != installed_.rend(); ++it) delete *it;
-  installed_.clear();
+  while (!installed_.empty()) installed_.pop_back();  // the last installed goes first
 }
 
 }  // namespace standin

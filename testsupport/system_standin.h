@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -104,7 +105,7 @@ class SystemStandIns : public testing::Environment {
 
  private:
   std::vector<const wchar_t*> names_;
-  std::vector<SystemFileStandIn*> installed_;
+  std::vector<std::unique_ptr<SystemFileStandIn>> installed_;
 };
 
 }  // namespace standin
