@@ -1,6 +1,7 @@
 #include "adapters/adapter_list.h"
 
 #include "common/encoding.h"
+#include "common/system_library.h"
 #include "common/win_handles.h"
 #include "common/text.h"
 
@@ -11,6 +12,11 @@ namespace {
 // How often a call is made with a buffer after the length was asked for,
 // when the length keeps growing in between.
 constexpr int kBufferAttempts = 4;
+
+SystemLibrary& IpHelper() {
+  static SystemLibrary library(L"iphlpapi.dll");
+  return library;
+}
 
 std::string AddressText(const IP_ADDR_STRING& a) { return FieldText(a.IpAddress.String, sizeof a.IpAddress.String); }
 std::string MaskText(const IP_ADDR_STRING& a) { return FieldText(a.IpMask.String, sizeof a.IpMask.String); }
@@ -77,11 +83,18 @@ DnsServers FirstTwoDnsServers(const IP_PER_ADAPTER_INFO& info) {
   return servers;
 }
 
+DWORD SystemAdaptersInfo(IP_ADAPTER_INFO* buffer, ULONG* length) {
+  static SystemFunction<decltype(::GetAdaptersInfo)> getAdaptersInfo(IpHelper(), "GetAdaptersInfo");
+  return getAdaptersInfo ? getAdaptersInfo(buffer, length) : ERROR_MOD_NOT_FOUND;
+}
+
 DnsServers LookUpDnsServers(DWORD adapterIndex) {
+  static SystemFunction<decltype(::GetPerAdapterInfo)> getPerAdapterInfo(IpHelper(), "GetPerAdapterInfo");
+  if (!getPerAdapterInfo) return {};
   std::vector<unsigned char> buffer;
   const bool ok = CallWithBuffer(
       [adapterIndex](unsigned char* data, ULONG* length) {
-        return GetPerAdapterInfo(adapterIndex, reinterpret_cast<IP_PER_ADAPTER_INFO*>(data), length);
+        return getPerAdapterInfo(adapterIndex, reinterpret_cast<IP_PER_ADAPTER_INFO*>(data), length);
       },
       buffer);
   if (!ok || buffer.size() < sizeof(IP_PER_ADAPTER_INFO)) return {};
@@ -118,7 +131,8 @@ std::string ReadConnectionName(const std::string& adapterName) {
   const std::string path =
       "SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\" + adapterName +
       "\\Connection\\Name";
-  return ReadRegistryText(HKEY_LOCAL_MACHINE, BeforeLastBackslash(path), AfterLastBackslash(path));
+  return ReadRegistryText(HKEY_LOCAL_MACHINE, BeforeLastBackslash(path, AnsiCodePage()),
+                          AfterLastBackslash(path, AnsiCodePage()));
 }
 
 }  // namespace lumaret

@@ -50,11 +50,18 @@ bool FetchAdapterList(const AdapterListCall& call, std::vector<unsigned char>& b
 void ListAdapters(const AdapterListCall& call, const DnsLookup& dns, const ConnectionNameLookup& name,
                   const ReportSink& sink);
 
+// GetAdaptersInfo of the IP Helper, which is loaded from System32 on first
+// use (iphlpapi.dll is no known DLL: imported, it would be looked for beside
+// the program first). ERROR_MOD_NOT_FOUND when it cannot be had; the report
+// then lists nothing.
+DWORD SystemAdaptersInfo(IP_ADAPTER_INFO* buffer, ULONG* length);
+
 // The first two entries of a DNS server chain.
 DnsServers FirstTwoDnsServers(const IP_PER_ADAPTER_INFO& info);
 
-// GetPerAdapterInfo for the interface index, in a zero-filled buffer that is
-// gone when this returns; empty texts when it fails.
+// GetPerAdapterInfo (of the IP Helper, as above) for the interface index, in
+// a zero-filled buffer that is gone when this returns; empty texts when it
+// fails.
 DnsServers LookUpDnsServers(DWORD adapterIndex);
 
 // A text value: REG_SZ as stored up to its first zero byte, REG_EXPAND_SZ

@@ -21,7 +21,7 @@ void RefreshReportBox(const std::function<void(const ReportSink&)>& listBlocks) 
 
 void OnRefreshAdaptersClicked() {
   RefreshReportBox(
-      [](const ReportSink& sink) { ListAdapters(GetAdaptersInfo, LookUpDnsServers, ReadConnectionName, sink); });
+      [](const ReportSink& sink) { ListAdapters(SystemAdaptersInfo, LookUpDnsServers, ReadConnectionName, sink); });
 }
 
 }  // namespace lumaret

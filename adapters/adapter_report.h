@@ -8,7 +8,7 @@ namespace lumaret {
 
 // Click of 按钮2 (刷新): empties 编辑框1, appends the header, then one block of
 // eight lines for every adapter that GetAdaptersInfo reports (ListAdapters),
-// each line by its own append.
+// each line by its own append. Without the IP Helper, the header alone.
 void OnRefreshAdaptersClicked();
 
 // The refresh itself: 编辑框1 emptied, the header appended, then every line

@@ -59,7 +59,9 @@ void DrawKeyed(HDC dc, const LoadedPicture& p, const Rect& dest, int srcLeft, in
   if (!p.bitmap || dest.width <= 0 || dest.height <= 0) return;
   HDC src = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(src, p.bitmap);
-  TransparentBlt(dc, dest.left, dest.top, dest.width, dest.height, src, srcLeft, srcTop, dest.width, dest.height, p.key);
+  // gdi32's own, not msimg32's TransparentBlt: msimg32.dll is no known DLL.
+  GdiTransparentBlt(dc, dest.left, dest.top, dest.width, dest.height, src, srcLeft, srcTop, dest.width, dest.height,
+                    p.key);
   SelectObject(src, old);
   DeleteDC(src);
 }

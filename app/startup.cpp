@@ -9,6 +9,7 @@
 #include "app/panel_layout.h"
 #include "app/web_address.h"
 #include "common/run_directory.h"
+#include "common/system_library.h"
 #include "credentials/password_generator.h"
 #include "desktop/startup_entry.h"
 #include "hotspot/hotspot_switch.h"
@@ -96,23 +97,35 @@ void ExitCleanup() {
 
 int ExitCleanupRuns() { return exitCleanupRuns; }
 
-int StartProgram(HINSTANCE instance, void (*afterShow)()) {
-  // 1. Platform start.
+HRESULT StartPlatform() {
   const HRESULT ole = OleInitialize(nullptr);
   const std::string currentDirectory = CurrentDirectoryFor(GetRunDirectory());
   if (!currentDirectory.empty()) SetCurrentDirectoryA(currentDirectory.c_str());
+  return ole;
+}
+
+bool CreateMainWindow(HINSTANCE instance, void (*onCreated)()) {
+  return TheMainWindow().Create(instance, onCreated, DispatchClick);
+}
+
+void ShowMainWindow() { TheMainWindow().Show(); }
+
+int StartProgram(HINSTANCE instance, void (*afterShow)()) {
+  // 1. Platform start.
+  const HRESULT ole = StartPlatform();
 
   // 2. The exit clean-up.
   ExitRegistration exit;
   exit.cleanup = ExitCleanup;
 
   // 3. The window, hidden until its created handler has run.
-  MainWindow& w = TheMainWindow();
-  if (!w.Create(instance, OnMainWindowCreated, DispatchClick)) {
+  if (!CreateMainWindow(instance)) {
     FatalAppExitW(0, L"Lumaret: 无法创建主窗口。");
     return 1;
   }
-  w.Show();
+  ShowMainWindow();
+  // Not needed for the first paint, so after it, before any click.
+  KeepSystemLibrariesLoaded();
   if (afterShow) afterShow();
 
   // 4. The message loop, until the window is gone.

@@ -7,13 +7,25 @@
 namespace lumaret {
 
 // Runs the program: OLE on this thread, the executable's folder as current
-// directory, ExitCleanup registered, MainWindow made and shown, the message
-// loop until the window is closed, then ExitCleanup once and OLE released.
+// directory, ExitCleanup registered, MainWindow made and shown, System32's
+// msimg32 kept loaded (KeepSystemLibrariesLoaded), the message loop until
+// the window is closed, then ExitCleanup once and OLE released.
 // `afterShow`, when given, runs once the window is visible (test drivers).
+// (WinMain restricts the DLL search to System32 before it.)
 int StartProgram(HINSTANCE instance, void (*afterShow)() = nullptr);
 
 // Handler of MainWindow's created event: settings loaded, panel laid out.
 void OnMainWindowCreated();
+
+// The start-up steps, in the order StartProgram takes them; the start-up
+// benchmark (tools/bench/startup_bench.cpp) times them one by one.
+// OLE initialised on this thread, the executable's folder made current.
+HRESULT StartPlatform();
+// MainWindow made with all its controls, hidden, its created event raised
+// (onCreated); false when it could not be made.
+bool CreateMainWindow(HINSTANCE instance, void (*onCreated)() = OnMainWindowCreated);
+// The window shown, centred and active; its first paint follows.
+void ShowMainWindow();
 // Sizes the hidden panel to the window's outer size and arranges its children.
 void LayOutAdapterPanel();
 void ShowAdapterPanel();   // 超级按钮3

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "common/text.h"
+#include "common/encoding.h"
 
 namespace lumaret {
 
@@ -23,12 +23,12 @@ std::string GetExecutablePath() {
   }
 }
 
-std::string GetRunDirectory() { return BeforeLastBackslash(GetExecutablePath()); }
+std::string GetRunDirectory() { return BeforeLastBackslash(GetExecutablePath(), AnsiCodePage()); }
 
 std::string GetExecutableName() {
   const std::string path = GetExecutablePath();
-  if (FindLastBackslash(path) == std::string::npos) return std::string();
-  return AfterLastBackslash(path);
+  if (FindLastBackslash(path, AnsiCodePage()) == std::string::npos) return std::string();
+  return AfterLastBackslash(path, AnsiCodePage());
 }
 
 std::string GetExecutableFullPath() { return GetRunDirectory() + "\\" + GetExecutableName(); }

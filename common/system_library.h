@@ -15,12 +15,27 @@
 #include <windows.h>
 
 #include <mutex>
+#include <string>
 
 namespace lumaret {
 
 // Restricts this process's DLL search to System32 (SetDefaultDllDirectories
 // with LOAD_LIBRARY_SEARCH_SYSTEM32). The first thing the program does.
+// False where the system lacks it (a Windows 7 without KB2533623; it is
+// looked up at run time, so the program still starts there).
 bool RestrictDllSearchToSystem32();
+
+// Loads, from System32, the DLLs that are no known DLLs but that Windows'
+// own DLLs load for the program by their bare names (msimg32, which uxtheme
+// draws themed controls with under Wine), and keeps them: a later load by
+// name then finds the module already there and searches nowhere. Needed
+// where those loads ignore the restricted search (Wine's delay loads do);
+// on Windows it only pins what would come from System32 anyway.
+void KeepSystemLibrariesLoaded();
+
+// The full path of a file in the system folder (GetSystemDirectoryW, then
+// "\" and the name); empty when the system folder cannot be had.
+std::wstring SystemFilePath(const std::wstring& fileName);
 
 class SystemLibrary {
  public:
@@ -30,8 +45,9 @@ class SystemLibrary {
   SystemLibrary(const SystemLibrary&) = delete;
   SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-  // Loaded on the first call (LoadLibraryExW with LOAD_LIBRARY_SEARCH_SYSTEM32);
-  // later calls give the same answer. Null when it could not be loaded.
+  // Loaded on the first call, by its full path in System32, its own imports
+  // from System32 too (LOAD_LIBRARY_SEARCH_SYSTEM32); later calls give the
+  // same answer. Null when it could not be loaded.
   HMODULE Module();
   bool Available() { return Module() != nullptr; }
   // The exported function of that name; null when the library or the

@@ -6,14 +6,20 @@
 #include <string>
 
 #include "common/message_pump.h"
+#include "common/system_library.h"
 #include "common/window_toolkit.h"
 #include "credentials/random_text.h"
 
 namespace lumaret {
 
 bool SystemRandomWord(std::uint32_t& word) {
-  return BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(&word), sizeof word, BCRYPT_USE_SYSTEM_PREFERRED_RNG) ==
-         0;  // STATUS_SUCCESS
+  // bcrypt.dll is no known DLL: loaded from System32 on first use, never
+  // imported (it would be looked for beside the program first).
+  static SystemLibrary bcrypt(L"bcrypt.dll");
+  static SystemFunction<decltype(::BCryptGenRandom)> genRandom(bcrypt, "BCryptGenRandom");
+  return genRandom &&
+         genRandom(nullptr, reinterpret_cast<PUCHAR>(&word), sizeof word, BCRYPT_USE_SYSTEM_PREFERRED_RNG) ==
+             0;  // STATUS_SUCCESS
 }
 
 void OnGeneratePasswordClicked() {

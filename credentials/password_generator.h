@@ -16,7 +16,8 @@ void OnGeneratePasswordClicked();
 void OnResetNameClicked();
 
 // One word from the system's cryptographic generator (BCryptGenRandom, the
-// system-preferred generator); false when it gives none. This is the only
+// system-preferred generator, of bcrypt.dll from System32); false when it
+// gives none or cannot be had. This is the only
 // random source of the program: there is no seed and nothing to reseed.
 bool SystemRandomWord(std::uint32_t& word);
 

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include "common/encoding.h"
 #include "common/text.h"
 #include "common/win_handles.h"
 #include "desktop/shortcut_automation.h"
@@ -62,7 +63,7 @@ std::string GetSpecialFolder(std::optional<int> kind) {
   }
   if (!ok) return std::string();
   std::string path(buffer);  // up to the first zero byte
-  if (path.empty() || FindLastBackslash(path) != path.size() - 1) path += '\\';
+  if (path.empty() || FindLastBackslash(path, AnsiCodePage()) != path.size() - 1) path += '\\';
   return path;
 }
 
@@ -81,13 +82,13 @@ std::string GetFileExtension(const std::string& path) {
 bool CreateDesktopShortcut(std::string& name, const std::string& target, const std::optional<std::string>& arguments,
                            const std::optional<std::string>& icon, std::optional<int> windowStyle,
                            const std::optional<std::string>& description, const std::optional<std::string>& hotkey) {
-  name = ShortcutPathFor(GetSpecialFolder(), name,
-                         [](const std::string& n) { return GetFileTitle(n, false); });
+  name = ShortcutPathFor(GetSpecialFolder(), name, [](const std::string& n) { return GetFileTitle(n, false); },
+                         AnsiCodePage());
 
   // An older file of that name goes first, whatever happens next.
   if (ExistsAt(name)) DeleteFileA(name.c_str());
 
-  const std::optional<std::string> workingDirectory = ShortcutWorkingDirectory(target);
+  const std::optional<std::string> workingDirectory = ShortcutWorkingDirectory(target, AnsiCodePage());
   if (!workingDirectory) return false;
 
   ComPtr<IDispatch> shortcut;

@@ -4,6 +4,7 @@
 #include <oleauto.h>
 
 #include "common/encoding.h"
+#include "common/system_library.h"
 
 namespace lumaret {
 
@@ -25,12 +26,13 @@ class Bstr {
   BSTR b_ = nullptr;
 };
 
-// The class of that name in the type library, made from its type
-// information. Only an unambiguous name counts.
-ComPtr<IUnknown> CreateFromTypeLibrary(const wchar_t* libraryFile, const wchar_t* className) {
+// The class of that name in the type library of that System32 file, made
+// from its type information. Only an unambiguous name counts.
+ComPtr<IUnknown> CreateFromTypeLibrary(const wchar_t* systemLibraryFile, const wchar_t* className) {
   ComPtr<IUnknown> object;
   ComPtr<ITypeLib> library;
-  if (FAILED(LoadTypeLib(libraryFile, library.put())) || !library) return object;
+  const std::wstring path = SystemFilePath(systemLibraryFile);
+  if (path.empty() || FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put())) || !library) return object;
   std::wstring name(className);  // FindName may rewrite the case of its buffer
   ITypeInfo* infos[2] = {nullptr, nullptr};
   MEMBERID ids[2] = {0, 0};
@@ -73,9 +75,9 @@ bool FindMemberId(IDispatch* object, const wchar_t* name, DISPID* id) {
 
 }  // namespace
 
-ComPtr<IDispatch> CreateAutomationObject(const wchar_t* libraryFile, const wchar_t* className) {
+ComPtr<IDispatch> CreateAutomationObject(const wchar_t* systemLibraryFile, const wchar_t* className) {
   ComPtr<IDispatch> result;
-  ComPtr<IUnknown> object = CreateFromTypeLibrary(libraryFile, className);
+  ComPtr<IUnknown> object = CreateFromTypeLibrary(systemLibraryFile, className);
   if (!object) object = CreateFromClassName(className);
   if (!object) return result;
   if (FAILED(OleRun(object.get()))) return result;  // `object` is released on the way out

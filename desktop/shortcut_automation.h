@@ -12,11 +12,14 @@
 
 namespace lumaret {
 
-// The class `className` of the type library in `libraryFile`, running. The
-// library is loaded by its bare file name and not registered; when it gives
+// The class `className` of the type library in the file `systemLibraryFile`
+// of System32 (such as L"wshom.ocx"), running. The library is loaded by its
+// full path, never looked for elsewhere (a bare name is searched in the
+// program's folder first), and not registered (REGKIND_NONE). When it gives
 // no object, `className` is taken as a programmatic identifier (or, starting
-// with "{", as a class identifier) for CoCreateInstance. Empty on failure.
-ComPtr<IDispatch> CreateAutomationObject(const wchar_t* libraryFile, const wchar_t* className);
+// with "{", as a class identifier) for CoCreateInstance, which takes the
+// server's full path from the registry. Empty on failure.
+ComPtr<IDispatch> CreateAutomationObject(const wchar_t* systemLibraryFile, const wchar_t* className);
 
 // Writes a property by name: as a property put, then as a put by reference.
 bool PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value);

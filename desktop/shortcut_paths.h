@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
+
 namespace lumaret {
 
 // The path of the shortcut file for `name` in `desktopFolder` (which ends in
@@ -15,17 +17,18 @@ namespace lumaret {
 // without extension; ".lnk" is appended unless the name holds it anywhere,
 // compared without regard to the case of ASCII letters.
 std::string ShortcutPathFor(const std::string& desktopFolder, const std::string& name,
-                            const std::function<std::string(const std::string&)>& titleWithoutExtension);
+                            const std::function<std::string(const std::string&)>& titleWithoutExtension,
+                            const CodePage& cp);
 
 // The pieces of a path between its backslashes, from start to end. An empty
 // piece before a leading backslash or between two counts; the empty piece
 // after a final backslash does not. Two-byte characters are stepped over.
-std::vector<std::string> SplitPathPieces(const std::string& path);
+std::vector<std::string> SplitPathPieces(const std::string& path, const CodePage& cp);
 
 // The target's folder ending in a backslash: every piece but the last, each
 // followed by "\". Nothing when the target has fewer than two pieces (no
 // backslash at all, or only a final one as in D:\).
-std::optional<std::string> ShortcutWorkingDirectory(const std::string& target);
+std::optional<std::string> ShortcutWorkingDirectory(const std::string& target, const CodePage& cp);
 
 // The icon location: the icon when one was given (even the empty text);
 // otherwise the target with ",0" when the target has an extension, else the

@@ -1,5 +1,6 @@
 #include "desktop/startup_entry.h"
 
+#include "common/encoding.h"
 #include "common/run_directory.h"
 #include "common/win_handles.h"
 #include "common/window_toolkit.h"
@@ -8,7 +9,7 @@
 namespace lumaret {
 
 bool WriteRegistryText(HKEY root, const std::string& fullPath, const std::string& text) {
-  const RegistryValuePath p = SplitRegistryValuePath(fullPath);
+  const RegistryValuePath p = SplitRegistryValuePath(fullPath, AnsiCodePage());
   RegKey key;
   if (RegOpenKeyExA(root, p.keyPath.c_str(), 0, KEY_WRITE, key.put()) != ERROR_SUCCESS &&
       RegCreateKeyA(root, p.keyPath.c_str(), key.put()) != ERROR_SUCCESS) {
@@ -19,7 +20,7 @@ bool WriteRegistryText(HKEY root, const std::string& fullPath, const std::string
 }
 
 bool DeleteRegistryValue(HKEY root, const std::string& fullPath) {
-  const RegistryValuePath p = SplitRegistryValuePath(fullPath);
+  const RegistryValuePath p = SplitRegistryValuePath(fullPath, AnsiCodePage());
   bool deleted = false;
   {
     RegKey key;
@@ -33,7 +34,7 @@ bool DeleteRegistryValue(HKEY root, const std::string& fullPath) {
 }
 
 bool RegistryValueExists(HKEY root, const std::string& fullPath) {
-  const RegistryValuePath p = SplitRegistryValuePath(fullPath);
+  const RegistryValuePath p = SplitRegistryValuePath(fullPath, AnsiCodePage());
   RegKey key;
   if (RegOpenKeyExA(root, p.keyPath.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
   return RegQueryValueExA(key.get(), p.valueName.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;

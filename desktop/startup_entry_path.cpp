@@ -9,8 +9,8 @@ const char kRunKeyPrefix[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\
 const wchar_t kStartupOnCaption[] = L"自动开启热点[已开启]";
 const wchar_t kStartupOffCaption[] = L"自动开启热点[已关闭]";
 
-RegistryValuePath SplitRegistryValuePath(const std::string& fullPath) {
-  return {BeforeLastBackslash(fullPath), AfterLastBackslash(fullPath)};
+RegistryValuePath SplitRegistryValuePath(const std::string& fullPath, const CodePage& cp) {
+  return {BeforeLastBackslash(fullPath, cp), AfterLastBackslash(fullPath, cp)};
 }
 
 std::string RunValueFullPath(const std::string& entryName) { return kRunKeyPrefix + entryName; }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/text.h"
+
 namespace lumaret {
 
 // The value's name under the Run key.
@@ -22,7 +24,7 @@ struct RegistryValuePath {
   std::string keyPath;
   std::string valueName;
 };
-RegistryValuePath SplitRegistryValuePath(const std::string& fullPath);
+RegistryValuePath SplitRegistryValuePath(const std::string& fullPath, const CodePage& cp);
 
 // kRunKeyPrefix + entry name.
 std::string RunValueFullPath(const std::string& entryName);

@@ -2,27 +2,51 @@
 
 #include <windows.h>
 
+#include "common/encoding.h"
 #include "common/message_pump.h"
+#include "common/system_library.h"
 #include "common/win_handles.h"
+#include "hotspot/command_line.h"
 #include "hotspot/hotspot_commands.h"
 
 namespace lumaret {
 
 namespace {
 
-// CreateProcessA with the startup record that only sets the show-window
-// value; the new process inherits no handle, the environment and the
-// current directory are the caller's.
+// The program the command line names, by its full path in System32; empty
+// when the first word is no bare name or no such file is there. Windows'
+// own search would look in the program's folder and the current directory
+// first, where anyone may have put a netsh.exe for an elevated program to
+// run.
+std::wstring SystemProgramPath(const std::string& commandLine) {
+  const std::string name = ProgramFileName(commandLine, AnsiCodePage());
+  if (name.empty()) return std::wstring();
+  std::wstring path = SystemFilePath(AnsiToWide(name));
+  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return std::wstring();
+  return path;
+}
+
+// CreateProcess with the program from System32 and the command line as it
+// is, and the startup record that only sets the show-window value; the new
+// process inherits no handle, the environment and the current directory are
+// the caller's. A hidden console program gets no console window at all
+// (CREATE_NO_WINDOW): where Windows Terminal is the default terminal,
+// SW_HIDE alone still shows one.
 bool StartProcess(const std::string& commandLine, std::optional<int> showMode, UniqueHandle* process) {
-  STARTUPINFOA startup;
+  const std::wstring program = SystemProgramPath(commandLine);
+  if (program.empty()) return false;
+  STARTUPINFOW startup;
   ZeroMemory(&startup, sizeof startup);
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(ShowWindowValueFor(showMode));
+  const DWORD flags = startup.wShowWindow == SW_HIDE ? CREATE_NO_WINDOW : 0;
   PROCESS_INFORMATION info;
   ZeroMemory(&info, sizeof info);
-  std::string writable = commandLine;  // CreateProcessA may write into it
-  if (!CreateProcessA(nullptr, &writable[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+  std::wstring writable = AnsiToWide(commandLine);  // CreateProcessW may write into it
+  if (!CreateProcessW(program.c_str(), &writable[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                      &info)) {
     return false;
   }
   CloseHandle(info.hThread);

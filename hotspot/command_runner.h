@@ -7,9 +7,14 @@
 namespace lumaret {
 
 // Starts the command line (its first word names the program) and tells only
-// whether the process was created. With `wait` it waits for the process to
+// whether the process was created. The program is always the file of that
+// name in System32 (".exe" added when the name has none), never one from the
+// program's folder, the current directory or the PATH; a first word that
+// holds a path, or names no file there, fails to start. The command line
+// itself goes to the program as it is. With `wait` it waits for the process to
 // end, otherwise at most 1,000 ms for it to be idle (at once for a console
 // program). The show mode is mapped by ShowWindowValueFor; omitted means 2.
+// A hidden program (show mode 1) gets no console window (CREATE_NO_WINDOW).
 bool RunCommandLine(const std::string& commandLine, bool wait, std::optional<int> showMode = std::nullopt);
 
 // How a command run to its end went.

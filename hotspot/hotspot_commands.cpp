@@ -1,6 +1,6 @@
 #include "hotspot/hotspot_commands.h"
 
-#include "common/text.h"
+#include "hotspot/command_line.h"
 
 namespace lumaret {
 
@@ -9,20 +9,20 @@ const char kStopCommandLine[] = "netsh wlan stop hostednetwork";
 
 namespace {
 
-bool IsFullWidthSpaceAt(const std::string& text, std::size_t i) {
-  return i + 1 < text.size() && static_cast<unsigned char>(text[i]) == 0xA1 &&
-         static_cast<unsigned char>(text[i + 1]) == 0xA1;
+bool IsFullWidthSpaceAt(const std::string& text, std::size_t i, const CodePage& cp) {
+  return !cp.fullWidthSpace.empty() && text.compare(i, cp.fullWidthSpace.size(), cp.fullWidthSpace) == 0;
 }
 
 }  // namespace
 
-std::string TrimSpaces(const std::string& text) {
+std::string TrimSpaces(const std::string& text, const CodePage& cp) {
+  const std::size_t wide = cp.fullWidthSpace.size();
   std::size_t begin = 0;
   for (;;) {
     if (begin < text.size() && text[begin] == ' ') {
       begin += 1;
-    } else if (IsFullWidthSpaceAt(text, begin)) {
-      begin += 2;
+    } else if (IsFullWidthSpaceAt(text, begin, cp)) {
+      begin += wide;
     } else {
       break;
     }
@@ -34,17 +34,16 @@ std::string TrimSpaces(const std::string& text) {
   std::size_t runStart = std::string::npos;
   std::size_t i = begin;
   while (i < text.size()) {
-    if (IsLeadByte(static_cast<unsigned char>(text[i]))) {
+    if (IsFullWidthSpaceAt(text, i, cp)) {
+      if (runStart == std::string::npos) runStart = i;
+      i += wide;
+    } else if (cp.IsLeadByte(static_cast<unsigned char>(text[i]))) {
       if (i + 1 >= text.size()) {  // a lead byte without its second byte
         runStart = std::string::npos;
         end = i;
         break;
       }
-      if (IsFullWidthSpaceAt(text, i)) {
-        if (runStart == std::string::npos) runStart = i;
-      } else {
-        runStart = std::string::npos;
-      }
+      runStart = std::string::npos;
       i += 2;
     } else {
       if (text[i] == ' ') {
@@ -59,19 +58,17 @@ std::string TrimSpaces(const std::string& text) {
   return text.substr(begin, end - begin);
 }
 
-std::string ConfigurationCommandLine(const std::string& name, const std::string& key) {
-  return "netsh wlan set hostednetwork mode=allow ssid=\"" + name + "\" key=\"" + key + "\"";
+std::string ConfigurationCommandLine(const std::string& name, const std::string& key, const CodePage& cp) {
+  return "netsh wlan set hostednetwork mode=allow ssid=" + QuoteArgument(name, cp) + " key=" + QuoteArgument(key, cp);
 }
 
-InputProblem CheckHotspotInput(const std::string& name, const std::string& key) {
-  // A quote can only stand as a character of its own: GBK second bytes are
-  // never 0x22.
+InputProblem CheckHotspotInput(const std::string& name, const std::string& key, const CodePage& cp) {
   if (name.empty()) return InputProblem::NameEmpty;
   if (name.size() > kMaxNameBytes) return InputProblem::NameTooLong;
-  if (name.find('"') != std::string::npos) return InputProblem::NameHasQuote;
-  const std::size_t keyLength = CountCharacters(key);
+  if (FindFirstChar(name, '"', cp) != std::string::npos) return InputProblem::NameHasQuote;
+  const std::size_t keyLength = CountCharacters(key, cp);
   if (keyLength < kMinKeyCharacters || keyLength > kMaxKeyCharacters) return InputProblem::KeyWrongLength;
-  if (key.find('"') != std::string::npos) return InputProblem::KeyHasQuote;
+  if (FindFirstChar(key, '"', cp) != std::string::npos) return InputProblem::KeyHasQuote;
   return InputProblem::None;
 }
 
@@ -89,9 +86,9 @@ const wchar_t* InputProblemText(InputProblem problem) {
 
 bool NeedsConfiguration(const std::string& savedSsidAtStart, const std::string& savedSsid,
                         const std::string& savedCode, const std::string& trimmedName,
-                        const std::string& trimmedKey) {
+                        const std::string& trimmedKey, const CodePage& cp) {
   if (savedSsidAtStart.empty()) return true;
-  return TrimSpaces(savedSsid) != trimmedName || TrimSpaces(savedCode) != trimmedKey;
+  return TrimSpaces(savedSsid, cp) != trimmedName || TrimSpaces(savedCode, cp) != trimmedKey;
 }
 
 int ShowWindowValueFor(std::optional<int> showMode) {

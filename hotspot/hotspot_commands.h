@@ -6,20 +6,23 @@
 #include <optional>
 #include <string>
 
+#include "common/text.h"
+
 namespace lumaret {
 
 extern const char kStartCommandLine[];  // "netsh wlan start hostednetwork"
 extern const char kStopCommandLine[];   // "netsh wlan stop hostednetwork"
 
 // A copy of the text without leading and trailing ASCII spaces (0x20) and
-// full-width spaces (GBK A1 A1). Tabs, line breaks and inner spaces stay. A
-// lead byte left without its second byte at the very end is cut off (and the
-// spaces before it stay).
-std::string TrimSpaces(const std::string& text);
+// full-width spaces (the code page's U+3000: A1 A1 in GBK; none in 1252).
+// Tabs, line breaks and inner spaces stay. A lead byte left without its
+// second byte at the very end is cut off (and the spaces before it stay).
+std::string TrimSpaces(const std::string& text, const CodePage& cp);
 
 // "netsh wlan set hostednetwork mode=allow ssid="<name>" key="<key>"": each
-// in double quotes, so that a name with spaces reaches netsh as one word.
-std::string ConfigurationCommandLine(const std::string& name, const std::string& key);
+// quoted by QuoteArgument, so that netsh gets exactly the name and key as
+// one word each, whatever spaces or backslashes they hold.
+std::string ConfigurationCommandLine(const std::string& name, const std::string& key, const CodePage& cp);
 
 // What is wrong with a (trimmed) name and key before they may go into the
 // configuration command: the name must be 1 to 32 bytes, the key 8 to 63
@@ -32,7 +35,7 @@ enum class InputProblem {
   KeyWrongLength,
   KeyHasQuote,
 };
-InputProblem CheckHotspotInput(const std::string& name, const std::string& key);
+InputProblem CheckHotspotInput(const std::string& name, const std::string& key, const CodePage& cp);
 constexpr std::size_t kMaxNameBytes = 32;
 constexpr std::size_t kMinKeyCharacters = 8;
 constexpr std::size_t kMaxKeyCharacters = 63;
@@ -46,7 +49,7 @@ const wchar_t* InputProblemText(InputProblem problem);
 // was last configured with).
 bool NeedsConfiguration(const std::string& savedSsidAtStart, const std::string& savedSsid,
                         const std::string& savedCode, const std::string& trimmedName,
-                        const std::string& trimmedKey);
+                        const std::string& trimmedKey, const CodePage& cp);
 
 // The show-window value of the command runner's startup record for a show
 // mode: omitted means 2; below 1 counts as 1, above 6 as 6.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/encoding.h"
 #include "common/run_directory.h"
 #include "common/window_toolkit.h"
 #include "desktop/shortcut.h"
@@ -70,7 +71,8 @@ bool WindowClosed() { return !TheWindow().IsOpen(); }
 bool ClickConfigures(const std::string& trimmedName, const std::string& trimmedKey) {
   if (SavedSsid.empty()) return true;
   return NeedsConfiguration(SavedSsid, ReadSettingsValue(SettingsPath, kSettingsSection, kSsidKey),
-                            ReadSettingsValue(SettingsPath, kSettingsSection, kCodeKey), trimmedName, trimmedKey);
+                            ReadSettingsValue(SettingsPath, kSettingsSection, kCodeKey), trimmedName, trimmedKey,
+                            AnsiCodePage());
 }
 
 }  // namespace
@@ -80,11 +82,11 @@ void OnOpenHotspotClicked() {
   WindowToolkit& w = TheWindow();
   const std::string name = w.GetText(ControlId::编辑框_ssid);
   const std::string key = w.GetText(ControlId::编辑框_pw);
-  const std::string trimmedName = TrimSpaces(name);
-  const std::string trimmedKey = TrimSpaces(key);
+  const std::string trimmedName = TrimSpaces(name, AnsiCodePage());
+  const std::string trimmedKey = TrimSpaces(key, AnsiCodePage());
   const bool configure = ClickConfigures(trimmedName, trimmedKey);
   if (configure) {
-    const InputProblem problem = CheckHotspotInput(trimmedName, trimmedKey);
+    const InputProblem problem = CheckHotspotInput(trimmedName, trimmedKey, AnsiCodePage());
     if (problem != InputProblem::None) {
       w.SetTextW(ControlId::透明标签_tip, InputProblemText(problem));
       return;
@@ -102,7 +104,7 @@ void OnOpenHotspotClicked() {
     }
     // The network is started only once it holds the name and password
     // asked for: a failed configuration would start the old one.
-    ready = RunCommandLineToEnd(ConfigurationCommandLine(trimmedName, trimmedKey)).Succeeded();
+    ready = RunCommandLineToEnd(ConfigurationCommandLine(trimmedName, trimmedKey, AnsiCodePage())).Succeeded();
     if (ready) SaveSettingsValues(name, key);
   }
   const bool started = ready && !WindowClosed() && RunCommandLineToEnd(kStartCommandLine).Succeeded();

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/encoding.h"
 #include "common/run_directory.h"
 #include "common/text.h"
 #include "common/window_toolkit.h"
@@ -42,7 +43,7 @@ void SaveSettings() {
 void SaveSettingsValues(const std::string& ssid, const std::string& code) {
   // The folder "Config" may be missing (a fresh copy of the program): make
   // it, or every save would be lost without a trace.
-  const std::string folder = BeforeLastBackslash(SettingsPath);
+  const std::string folder = BeforeLastBackslash(SettingsPath, AnsiCodePage());
   if (!folder.empty() && GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
     CreateDirectoryA(folder.c_str(), nullptr);
   }

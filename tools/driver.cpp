@@ -1,5 +1,7 @@
 #include "tools/driver.h"
 
+#include "app/window_description.h"
+
 namespace lumaret {
 
 HWND WaitForLumaretWindow(DWORD timeoutMs) {
@@ -21,6 +23,28 @@ void PressEscape(HWND window) {
   const UINT scan = MapVirtualKeyW(VK_ESCAPE, MAPVK_VK_TO_VSC);
   PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1 | (scan << 16));
   PostMessageW(target, WM_KEYUP, VK_ESCAPE, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+}
+
+HWND ControlOf(HWND main, ControlId id) {
+  HWND h = GetDlgItem(main, CommandIdOf(id));
+  if (!h) h = GetDlgItem(GetDlgItem(main, CommandIdOf(ControlId::分组框1)), CommandIdOf(id));
+  return h;
+}
+
+void ClickControl(HWND main, ControlId id, DWORD timeoutMs) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(ControlOf(main, id), BM_CLICK, 0, 0, SMTO_NORMAL, timeoutMs, &result);
+}
+
+std::wstring ControlText(HWND main, ControlId id) {
+  HWND h = ControlOf(main, id);
+  DWORD_PTR length = 0;
+  if (!h || !SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length)) return std::wstring();
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutW(h, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_NORMAL, 5000, &got);
+  text.resize(got);
+  return text;
 }
 
 std::wstring ThisProgramFolder() {

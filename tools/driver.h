@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/control_id.h"
+
 namespace lumaret {
 
 // The visible top-level window titled "Lumaret" of the program's window
@@ -14,6 +16,17 @@ HWND WaitForLumaretWindow(DWORD timeoutMs);
 // Presses Esc in the window: the key goes to the control that has the
 // focus, as it would from the keyboard.
 void PressEscape(HWND window);
+
+// The child window of a control of a running Lumaret's main window (also
+// inside the adapter panel); nullptr when there is none.
+HWND ControlOf(HWND main, ControlId id);
+
+// Clicks the control as BM_CLICK does and waits for the click handler to
+// return (at most `timeoutMs`).
+void ClickControl(HWND main, ControlId id, DWORD timeoutMs = 30000);
+
+// The control's text, as UTF-16.
+std::wstring ControlText(HWND main, ControlId id);
 
 // The folder of this program, with a trailing backslash.
 std::wstring ThisProgramFolder();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/current_directory.h"
+#include "common/tests/code_pages.h"
 #include "common/text.h"
 #include "hotspot/settings_path.h"
 
@@ -14,9 +15,9 @@ namespace {
 // directory becomes the root itself.
 TEST(CurrentDirectory, ExecutableInADriveRoot) {
   const std::string exe = "D:\\Lumaret.exe";
-  const std::string runDirectory = BeforeLastBackslash(exe);
+  const std::string runDirectory = BeforeLastBackslash(exe, Gbk());
   EXPECT_EQ(runDirectory, "D:");
-  EXPECT_EQ(runDirectory + "\\" + AfterLastBackslash(exe), exe);
+  EXPECT_EQ(runDirectory + "\\" + AfterLastBackslash(exe, Gbk()), exe);
   EXPECT_EQ(SettingsPathFor(runDirectory), "D:\\Config\\Config.ini");
   EXPECT_EQ(CurrentDirectoryFor(runDirectory), "D:\\");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/tests/code_pages.h"
+
 namespace lumaret {
 namespace {
 
@@ -33,25 +35,55 @@ TEST(TextSplit, AtLastBackslashSteppingOverTwoByteCharacters) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(BeforeLastBackslash(c.path), c.before);
-    EXPECT_EQ(AfterLastBackslash(c.path), c.after);
+    EXPECT_EQ(BeforeLastBackslash(c.path, Gbk()), c.before);
+    EXPECT_EQ(AfterLastBackslash(c.path, Gbk()), c.after);
   }
 }
 
+// The same bytes split differently by code page: what begins a two-byte
+// character in GBK is a letter of its own in Western code pages.
+TEST(TextSplit, LeadBytesFollowTheCodePage) {
+  const std::string jose = "Jos\xE9";  // José in 1252; E9 5C is one character in GBK
+  const struct {
+    const char* label;
+    std::string path;
+    SplitCase gbk, western;
+  } cases[] = {
+      {"a folder ending in é", "C:\\Users\\" + jose + "\\Lumaret.exe",
+       {"", "", "C:\\Users", jose + "\\Lumaret.exe"},
+       {"", "", "C:\\Users\\" + jose, "Lumaret.exe"}},
+      {"a folder ending in GBK 0x81 0x5C", "C:\\x" + kGbkWith5C + "\\p.exe",
+       {"", "", "C:\\x" + kGbkWith5C, "p.exe"},
+       {"", "", "C:\\x\x81\\", "p.exe"}},
+      {"ASCII alike in both", "C:\\Tools\\p.exe", {"", "", "C:\\Tools", "p.exe"}, {"", "", "C:\\Tools", "p.exe"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(BeforeLastBackslash(c.path, Gbk()), c.gbk.before);
+    EXPECT_EQ(AfterLastBackslash(c.path, Gbk()), c.gbk.after);
+    EXPECT_EQ(BeforeLastBackslash(c.path, Western()), c.western.before);
+    EXPECT_EQ(AfterLastBackslash(c.path, Western()), c.western.after);
+  }
+  EXPECT_EQ(CountCharacters("Jos\xE9" "12", Gbk()), 5u);
+  EXPECT_EQ(CountCharacters("Jos\xE9" "12", Western()), 6u);
+}
+
 TEST(TextSearch, FirstCharStepsOverTrailBytes) {
-  EXPECT_EQ(FindFirstChar("x" + kGbkWith5C + "\\y", '\\'), 3u);
-  EXPECT_EQ(FindFirstChar(kGbkWith5C, '\\'), std::string::npos);
-  EXPECT_EQ(FindFirstChar("abc", '\\'), std::string::npos);
+  EXPECT_EQ(FindFirstChar("x" + kGbkWith5C + "\\y", '\\', Gbk()), 3u);
+  EXPECT_EQ(FindFirstChar(kGbkWith5C, '\\', Gbk()), std::string::npos);
+  EXPECT_EQ(FindFirstChar(kGbkWith5C, '\\', Western()), 1u);
+  EXPECT_EQ(FindFirstChar("abc", '\\', Gbk()), std::string::npos);
 }
 
 TEST(TextSearch, NoCaseFindsAnywhereButNotAcrossCharacters) {
-  EXPECT_EQ(FindNoCase("Tool.LNK", ".lnk"), 4u);
-  EXPECT_EQ(FindNoCase("a.lnkfile", ".lnk"), 1u);
-  EXPECT_EQ(FindNoCase("Lumaret", ".lnk"), std::string::npos);
+  EXPECT_EQ(FindNoCase("Tool.LNK", ".lnk", Gbk()), 4u);
+  EXPECT_EQ(FindNoCase("a.lnkfile", ".lnk", Gbk()), 1u);
+  EXPECT_EQ(FindNoCase("Lumaret", ".lnk", Gbk()), std::string::npos);
   // ".lnk" whose '.' would be the trail byte of a two-byte character: the
   // bytes 0x81 0x2E are one character, so no match starts at the 0x2E.
-  EXPECT_EQ(FindNoCase("\x81.lnk", ".lnk"), std::string::npos);
-  EXPECT_EQ(FindNoCase("\x81..lnk", ".lnk"), 2u);
+  EXPECT_EQ(FindNoCase("\x81.lnk", ".lnk", Gbk()), std::string::npos);
+  EXPECT_EQ(FindNoCase("\x81..lnk", ".lnk", Gbk()), 2u);
+  EXPECT_EQ(FindNoCase("\x81.lnk", ".lnk", Western()), 1u);
 }
 
 }  // namespace

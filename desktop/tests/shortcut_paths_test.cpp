@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/tests/code_pages.h"
 #include "common/text.h"
 
 namespace lumaret {
@@ -10,7 +11,7 @@ namespace {
 // What the shell's file-name functions give for these simple names: the
 // last component, cut before its last dot.
 std::string SimpleTitle(const std::string& path) {
-  const std::string file = AfterLastBackslash(path);
+  const std::string file = AfterLastBackslash(path, Gbk());
   const std::size_t dot = file.rfind('.');
   return dot == std::string::npos ? file : file.substr(0, dot);
 }
@@ -38,10 +39,36 @@ TEST(ShortcutPath, NameToPath) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(ShortcutPathFor(kDesktop, c.name, SimpleTitle), c.path);
+    EXPECT_EQ(ShortcutPathFor(kDesktop, c.name, SimpleTitle, Gbk()), c.path);
   }
   // No desktop found: the bare name, relative to the current directory.
-  EXPECT_EQ(ShortcutPathFor("", "Lumaret", SimpleTitle), "Lumaret.lnk");
+  EXPECT_EQ(ShortcutPathFor("", "Lumaret", SimpleTitle, Gbk()), "Lumaret.lnk");
+}
+
+// What GBK takes for two-byte characters are letters of their own in a
+// Western code page, and the other way round.
+TEST(ShortcutPath, NameRulesByCodePage) {
+  const std::string jose = "Jos\xE9";
+  auto title = [](const CodePage& cp) {
+    return [&cp](const std::string& path) { return AfterLastBackslash(path, cp); };
+  };
+  const CodePage gbk = Gbk(), western = Western();
+  const struct {
+    const char* label;
+    std::string name, gbk, western;
+  } cases[] = {
+      {"é before a backslash", jose + "\\Tool", kDesktop + jose + "\\Tool.lnk", kDesktop + "Tool.lnk"},
+      {"0x5C second byte", "a" + k5C + "b", kDesktop + "a" + k5C + "b.lnk", kDesktop + "b.lnk"},
+      {"a dot as a second byte hides .lnk in GBK", "x\x81.lnk", kDesktop + "x\x81.lnk.lnk", kDesktop + "x\x81.lnk"},
+      {"plain Western name", "Caf\xE9", kDesktop + "Caf\xE9.lnk", kDesktop + "Caf\xE9.lnk"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(ShortcutPathFor(kDesktop, c.name, title(gbk), gbk), c.gbk);
+    EXPECT_EQ(ShortcutPathFor(kDesktop, c.name, title(western), western), c.western);
+  }
+  EXPECT_EQ(ShortcutWorkingDirectory("C:\\" + jose + "\\p.exe", gbk), "C:\\") << "E9 5C is one character";
+  EXPECT_EQ(ShortcutWorkingDirectory("C:\\" + jose + "\\p.exe", western), "C:\\" + jose + "\\");
 }
 
 TEST(ShortcutPath, TitleIsAskedForOnlyWhenTheNameHoldsABackslash) {
@@ -50,10 +77,10 @@ TEST(ShortcutPath, TitleIsAskedForOnlyWhenTheNameHoldsABackslash) {
     ++asked;
     return SimpleTitle(p);
   };
-  ShortcutPathFor(kDesktop, "Tool.exe", counting);
-  ShortcutPathFor(kDesktop, "a" + k5C, counting);
+  ShortcutPathFor(kDesktop, "Tool.exe", counting, Gbk());
+  ShortcutPathFor(kDesktop, "a" + k5C, counting, Gbk());
   EXPECT_EQ(asked, 0);
-  EXPECT_EQ(ShortcutPathFor(kDesktop, "\\Tool.exe", counting), kDesktop + "Tool.lnk");
+  EXPECT_EQ(ShortcutPathFor(kDesktop, "\\Tool.exe", counting, Gbk()), kDesktop + "Tool.lnk");
   EXPECT_EQ(asked, 1);
 }
 
@@ -78,15 +105,16 @@ TEST(ShortcutPath, WorkingDirectoryOfTheTarget) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(ShortcutWorkingDirectory(c.target), c.folder);
+    EXPECT_EQ(ShortcutWorkingDirectory(c.target, Gbk()), c.folder);
   }
 }
 
 TEST(ShortcutPath, SplitKeepsEmptyPiecesButTheLast) {
-  EXPECT_EQ(SplitPathPieces("\\\\srv\\share\\p.exe"), (std::vector<std::string>{"", "", "srv", "share", "p.exe"}));
-  EXPECT_EQ(SplitPathPieces("D:\\dir\\"), (std::vector<std::string>{"D:", "dir"}));
-  EXPECT_EQ(SplitPathPieces("p.exe"), (std::vector<std::string>{"p.exe"}));
-  EXPECT_TRUE(SplitPathPieces("").empty());
+  EXPECT_EQ(SplitPathPieces("\\\\srv\\share\\p.exe", Gbk()),
+            (std::vector<std::string>{"", "", "srv", "share", "p.exe"}));
+  EXPECT_EQ(SplitPathPieces("D:\\dir\\", Gbk()), (std::vector<std::string>{"D:", "dir"}));
+  EXPECT_EQ(SplitPathPieces("p.exe", Gbk()), (std::vector<std::string>{"p.exe"}));
+  EXPECT_TRUE(SplitPathPieces("", Gbk()).empty());
 }
 
 TEST(ShortcutPath, IconLocation) {

@@ -160,10 +160,38 @@ TEST_F(DesktopShortcutTest, TargetWithoutAFolderDeletesTheOlderShortcutAndMakesN
 
 TEST(Automation, ShellObjectFromTheLibraryOrTheClassName) {
   EXPECT_TRUE(CreateAutomationObject(L"wshom.ocx", L"WshShell"));
-  // No such library: the name is tried as a programmatic identifier.
+  // No such library in System32: the name is tried as a programmatic
+  // identifier.
   EXPECT_TRUE(CreateAutomationObject(L"no-such-library.ocx", L"WScript.Shell"));
   EXPECT_FALSE(CreateAutomationObject(L"no-such-library.ocx", L"WshShell.NoSuchClass"));
   EXPECT_FALSE(CreateAutomationObject(L"no-such-library.ocx", L"{6C1E3A2B-0000-4000-8000-00000000AB12}"));
+}
+
+// A copy of the Script Host library beside the program: a bare name would
+// find it first and register it as the library's home. The library comes
+// from System32 and nothing is registered: the registry keeps what it held.
+TEST(Automation, TypeLibraryFromSystem32AndNeverRegistered) {
+  const char kRegistered[] = "TypeLib\\{F935DC20-1CF0-11D0-ADB9-00C04FD58A0B}\\1.0\\0\\win64";
+  char system[MAX_PATH];
+  GetSystemDirectoryA(system, MAX_PATH);
+  const std::string beside = GetRunDirectory() + "\\wshom.ocx";
+  ASSERT_TRUE(CopyFileA((std::string(system) + "\\wshom.ocx").c_str(), beside.c_str(), FALSE));
+  const char kMarker[] = "C:\\lumaret-marker\\wshom.ocx";
+  ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, kRegistered, REG_SZ, kMarker, sizeof kMarker - 1), ERROR_SUCCESS);
+
+  EXPECT_TRUE(CreateAutomationObject(L"wshom.ocx", L"WshShell"));
+  std::string name = "Lumaret";
+  EXPECT_TRUE(CreateDesktopShortcut(name, GetExecutableFullPath()));
+  EXPECT_TRUE(ReadShortcut(name).loaded);
+
+  char registered[MAX_PATH] = {};
+  LONG size = sizeof registered;
+  EXPECT_EQ(RegQueryValueA(HKEY_CLASSES_ROOT, kRegistered, registered, &size), ERROR_SUCCESS);
+  EXPECT_STREQ(registered, kMarker) << "the type library was registered";
+  const std::string original = std::string(system) + "\\wshom.ocx";
+  RegSetValueA(HKEY_CLASSES_ROOT, kRegistered, REG_SZ, original.c_str(), static_cast<DWORD>(original.size()));
+  DeleteFileA(name.c_str());
+  DeleteFileA(beside.c_str());
 }
 
 TEST(Automation, MembersByName) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/tests/code_pages.h"
+
 namespace lumaret {
 namespace {
 
@@ -22,7 +24,7 @@ TEST(StartupEntryPath, RunValueSplitsIntoTheRunKeyAndTheEntryName) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    const RegistryValuePath p = SplitRegistryValuePath(c.fullPath);
+    const RegistryValuePath p = SplitRegistryValuePath(c.fullPath, Gbk());
     EXPECT_EQ(p.keyPath, c.key);
     EXPECT_EQ(p.valueName, c.value);
   }

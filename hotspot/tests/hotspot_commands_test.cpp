@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/tests/code_pages.h"
+
 namespace lumaret {
 namespace {
 
@@ -38,14 +40,34 @@ TEST(TrimSpaces, Table) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(TrimSpaces(c.in), c.out);
+    EXPECT_EQ(TrimSpaces(c.in, Gbk()), c.out);
+  }
+}
+
+// In a Western code page A1 A1 is two letters (¡¡) and every byte a
+// character of its own.
+TEST(TrimSpaces, WesternCodePage) {
+  const struct {
+    const char* label;
+    std::string in, out;
+  } cases[] = {
+      {"ASCII spaces", "  Jos\xE9 ", "Jos\xE9"},
+      {"A1 A1 is no space", "\xA1\xA1Net\xA1\xA1", "\xA1\xA1Net\xA1\xA1"},
+      {"a last byte of 0x80 or above stays", "Caf\xE9", "Caf\xE9"},
+      {"spaces before it go", "Caf\xE9  ", "Caf\xE9"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(TrimSpaces(c.in, Western()), c.out);
   }
 }
 
 TEST(CommandLines, NameAndKeyQuoted) {
-  EXPECT_EQ(ConfigurationCommandLine("My Net", "12345678"),
+  EXPECT_EQ(ConfigurationCommandLine("My Net", "12345678", Gbk()),
             "netsh wlan set hostednetwork mode=allow ssid=\"My Net\" key=\"12345678\"");
-  EXPECT_EQ(ConfigurationCommandLine(kZhong + "\t", "pass word"),
+  EXPECT_EQ(ConfigurationCommandLine("Home\\", "abcdefgh\\", Gbk()),
+            "netsh wlan set hostednetwork mode=allow ssid=\"Home\\\\\" key=\"abcdefgh\\\\\"");
+  EXPECT_EQ(ConfigurationCommandLine(kZhong + "\t", "pass word", Gbk()),
             "netsh wlan set hostednetwork mode=allow ssid=\"" + kZhong + "\t\" key=\"pass word\"");
   EXPECT_STREQ(kStartCommandLine, "netsh wlan start hostednetwork");
   EXPECT_STREQ(kStopCommandLine, "netsh wlan stop hostednetwork");
@@ -77,7 +99,7 @@ TEST(InputCheck, NameAndKey) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(CheckHotspotInput(c.name, c.key), c.problem);
+    EXPECT_EQ(CheckHotspotInput(c.name, c.key, Gbk()), c.problem);
   }
 }
 
@@ -113,7 +135,7 @@ TEST(Configuration, WhenTheOpenButtonConfigures) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(NeedsConfiguration(c.savedAtStart, c.savedSsid, c.savedCode, c.name, c.key), c.configures);
+    EXPECT_EQ(NeedsConfiguration(c.savedAtStart, c.savedSsid, c.savedCode, c.name, c.key, Gbk()), c.configures);
   }
 }
 

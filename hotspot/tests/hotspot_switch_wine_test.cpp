@@ -1,9 +1,10 @@
 // The open and close buttons and the command runner with the real window,
-// settings file and desktop shortcut, and a stand-in netsh: netsh.exe beside
-// this binary (see netsh_standin.cpp), steered through the environment.
+// settings file and desktop shortcut, and the stand-in netsh in the test
+// prefix's System32, steered through its behaviour files.
 #include "hotspot/hotspot_switch.h"
 
 #include <windows.h>
+#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
@@ -13,7 +14,9 @@
 #include <thread>
 #include <vector>
 
+#include "testsupport/system_standin.h"
 #include "testsupport/window_test_support.h"
+#include "common/encoding.h"
 #include "common/run_directory.h"
 #include "desktop/shortcut.h"
 #include "desktop/tests/shortcut_reader.h"
@@ -26,68 +29,54 @@ namespace {
 const testing::Environment* const kSession = testing::AddGlobalTestEnvironment(new ShortcutSession);
 
 // ---- the stand-in netsh ---------------------------------------------------
+// System32's netsh.exe in the test prefix is the stand-in for this binary's
+// run (testsupport/standins/netsh.cpp); Wine's own netsh does nothing.
 
-std::string LogPath() {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  return std::string(temp) + "lumaret-netsh.log";
-}
+const testing::Environment* const kStandIns =
+    testing::AddGlobalTestEnvironment(new standin::SystemStandIns({L"netsh.exe"}));
+const standin::Behaviour kNetsh("netsh");
 
-void ResetStandIn() {
-  DeleteFileA(LogPath().c_str());
-  SetEnvironmentVariableA("LUMARET_NETSH_LOG", LogPath().c_str());
-  SetEnvironmentVariableA("LUMARET_NETSH_DELAY_MS", "0");
-  SetEnvironmentVariableA("LUMARET_NETSH_EXIT", "0");
-  SetEnvironmentVariableA("LUMARET_NETSH_EXIT_IF", nullptr);
-}
+void ResetStandIn() { kNetsh.Reset(); }
+void StandInDelay(unsigned ms) { kNetsh.SetDelay(ms); }
+void StandInExit(int code, const char* onlyIf = nullptr) { kNetsh.SetExitCode(code, onlyIf ? onlyIf : ""); }
 
-void StandInDelay(int ms) { SetEnvironmentVariableA("LUMARET_NETSH_DELAY_MS", std::to_string(ms).c_str()); }
+using Event = standin::Event;
 
-void StandInExit(int code, const char* onlyIf = nullptr) {
-  SetEnvironmentVariableA("LUMARET_NETSH_EXIT", std::to_string(code).c_str());
-  SetEnvironmentVariableA("LUMARET_NETSH_EXIT_IF", onlyIf);
-}
-
-std::vector<std::string> LogLines() {
-  std::vector<std::string> lines;
-  const std::string bytes = ReadWholeFile(LogPath());
-  std::size_t start = 0;
-  for (std::size_t nl; (nl = bytes.find('\n', start)) != std::string::npos; start = nl + 1) {
-    lines.push_back(bytes.substr(start, nl - start));
+std::vector<Event> Begun() {
+  std::vector<Event> out;
+  for (const Event& e : kNetsh.Events()) {
+    if (e.kind == Event::Kind::Begin) out.push_back(e);
   }
-  return lines;
+  return out;
 }
 
 // The command lines netsh was started with, in order.
 std::vector<std::string> Commands() {
   std::vector<std::string> out;
-  for (const std::string& l : LogLines()) {
-    if (l.rfind("begin ", 0) == 0) out.push_back(l.substr(l.find(' ', 6) + 1));
-  }
+  for (const Event& e : Begun()) out.push_back(e.commandLine);
   return out;
 }
 
 // The show-window values the commands were started with.
 std::vector<int> ShowValues() {
   std::vector<int> out;
-  for (const std::string& l : LogLines()) {
-    if (l.rfind("begin ", 0) == 0) out.push_back(std::stoi(l.substr(6)));
-  }
+  for (const Event& e : Begun()) out.push_back(e.showWindow);
   return out;
 }
 
 // Every command ended before the next began.
 bool RanOneAtATime() {
-  const std::vector<std::string> lines = LogLines();
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].rfind(i % 2 == 0 ? "begin " : "end ", 0) != 0) return false;
+  const std::vector<Event> events = kNetsh.Events();
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    if (events[i].kind != (i % 2 == 0 ? Event::Kind::Begin : Event::Kind::End)) return false;
+    if (i % 2 == 1 && events[i].pid != events[i - 1].pid) return false;
   }
-  return lines.size() % 2 == 0;
+  return events.size() % 2 == 0;
 }
 
 int EndedCommands() {
   int n = 0;
-  for (const std::string& l : LogLines()) n += l.rfind("end ", 0) == 0;
+  for (const Event& e : kNetsh.Events()) n += e.kind == Event::Kind::End;
   return n;
 }
 
@@ -131,6 +120,9 @@ TEST_F(CommandRunnerTest, TellsOnlyWhetherTheProcessWasCreated) {
   EXPECT_EQ(Commands(), Lines{kStart});
 }
 
+// A hidden program gets no console window at all (CREATE_NO_WINDOW). (This
+// test has a console that its children share; that a child of Lumaret's
+// would otherwise get a window of its own, the end-to-end test sees.)
 TEST_F(CommandRunnerTest, ShowModeReachesTheStartupRecord) {
   const struct {
     std::optional<int> mode;
@@ -142,6 +134,54 @@ TEST_F(CommandRunnerTest, ShowModeReachesTheStartupRecord) {
     expected.push_back(c.show);
   }
   EXPECT_EQ(ShowValues(), expected);
+  const std::vector<Event> begun = Begun();
+  ASSERT_EQ(begun.size(), 5u);
+  for (std::size_t i = 0; i < begun.size(); ++i) {
+    if (expected[i] == SW_HIDE) {
+      EXPECT_FALSE(begun[i].consoleWindow) << i;
+    }
+  }
+}
+
+std::string SystemNetsh() {
+  char folder[MAX_PATH];
+  GetSystemDirectoryA(folder, MAX_PATH);
+  return std::string(folder) + "\\netsh.exe";
+}
+
+// A netsh.exe beside the program and another in the current directory, each
+// a working copy of the stand-in: only System32's ever runs, with the
+// command line as it was given.
+TEST_F(CommandRunnerTest, RunsOnlySystem32sProgram) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string elsewhere = std::string(temp) + "lumaret-cwd";
+  CreateDirectoryA(elsewhere.c_str(), nullptr);
+  const std::wstring built = standin::BuiltStandIn(L"system32\\netsh.exe");
+  const std::string beside = GetRunDirectory() + "\\netsh.exe";
+  const std::string inCurrent = elsewhere + "\\netsh.exe";
+  ASSERT_TRUE(CopyFileW(built.c_str(), AnsiToWide(beside).c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW(built.c_str(), AnsiToWide(inCurrent).c_str(), FALSE));
+  char before[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, before);
+  SetCurrentDirectoryA(elsewhere.c_str());
+
+  EXPECT_TRUE(RunCommandLine(kStart, true, 1));
+  EXPECT_TRUE(RunCommandLineToEnd("netsh.exe wlan stop hostednetwork").Succeeded());
+  EXPECT_TRUE(RunCommandLineToEnd("\"netsh\" wlan show drivers").Succeeded());
+  // A path is no name to look for: nothing outside System32 ever starts.
+  EXPECT_FALSE(RunCommandLine(beside + " wlan", true, 1));
+  EXPECT_FALSE(RunCommandLine(".\\netsh wlan", true, 1));
+  EXPECT_FALSE(RunCommandLineToEnd(SystemNetsh() + " wlan").started);
+
+  SetCurrentDirectoryA(before);
+  DeleteFileA(beside.c_str());
+  DeleteFileA(inCurrent.c_str());
+  RemoveDirectoryA(elsewhere.c_str());
+  const std::vector<Event> begun = Begun();
+  ASSERT_EQ(begun.size(), 3u);
+  for (const Event& e : begun) EXPECT_EQ(lstrcmpiA(e.program.c_str(), SystemNetsh().c_str()), 0) << e.program;
+  EXPECT_EQ(Commands(), (Lines{kStart, "netsh.exe wlan stop hostednetwork", "\"netsh\" wlan show drivers"}));
 }
 
 TEST_F(CommandRunnerTest, WaitsOnlyWhenAsked) {
@@ -273,6 +313,30 @@ TEST_F(HotspotSwitchTest, FirstClickWithoutSavedSettingsConfiguresSavesAndMakesT
   EXPECT_EQ(Tip(), L"WIFI热点已开启");
 }
 
+// The words netsh gets, split as Windows programs split their command line.
+std::vector<std::string> NetshWords(const std::string& commandLine) {
+  std::vector<std::string> words;
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(AnsiToWide(commandLine).c_str(), &count);
+  for (int i = 0; argv && i < count; ++i) words.push_back(WideToAnsi(argv[i]));
+  LocalFree(argv);
+  return words;
+}
+
+// Backslashes at the end of the name and key: each reaches netsh whole,
+// trimmed, and the untrimmed texts are saved.
+TEST_F(HotspotSwitchTest, BackslashesReachNetshAsTyped) {
+  StartRun();
+  Boxes(kWide + "Home\\", "abcdefgh\\\\" + kWide);
+  Click(ControlId::超级按钮_ope);
+  ASSERT_EQ(Commands().size(), 2u);
+  EXPECT_EQ(NetshWords(Commands()[0]), (Lines{"netsh", "wlan", "set", "hostednetwork", "mode=allow", "ssid=Home\\",
+                                              "key=abcdefgh\\\\"}));
+  EXPECT_EQ(Tip(), L"WIFI热点已开启");
+  EXPECT_EQ(Saved("SSID"), kWide + "Home\\");
+  EXPECT_EQ(Saved("CODE"), "abcdefgh\\\\" + kWide);
+}
+
 TEST_F(HotspotSwitchTest, SavedSettingsOnlyStartUntilTheBoxesChange) {
   StartRun("[Wifi]\r\nSSID=HomeNet\r\nCODE=secret123\r\n");
   Click(ControlId::超级按钮_ope);
@@ -371,23 +435,17 @@ TEST_F(HotspotSwitchTest, BadInputRunsNothing) {
   }
 }
 
-// Both the stand-in beside this binary and Wine's own netsh in system32 are
-// moved aside for the case, so that no "netsh" can be started at all.
+// System32's netsh (the stand-in) is moved aside for the case, so that no
+// "netsh" can be started at all.
 class NetshHidden {
  public:
-  NetshHidden() {
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    for (const std::string& path : {GetRunDirectory() + "\\netsh.exe", std::string(system) + "\\netsh.exe"}) {
-      if (MoveFileA(path.c_str(), (path + ".hidden").c_str())) moved_.push_back(path);
-    }
-  }
+  NetshHidden() : moved_(MoveFileA(SystemNetsh().c_str(), (SystemNetsh() + ".hidden").c_str()) != FALSE) {}
   ~NetshHidden() {
-    for (const std::string& path : moved_) MoveFileA((path + ".hidden").c_str(), path.c_str());
+    if (moved_) MoveFileA((SystemNetsh() + ".hidden").c_str(), SystemNetsh().c_str());
   }
 
  private:
-  std::vector<std::string> moved_;
+  bool moved_;
 };
 
 TEST_F(HotspotSwitchTest, NetshMissing) {
@@ -405,7 +463,7 @@ TEST_F(HotspotSwitchTest, NetshMissing) {
     EXPECT_EQ(Tip(), L"WIFI热点关闭失败");
     EXPECT_TRUE(ButtonsEnabled());
   }
-  ASSERT_TRUE(FileExists(GetRunDirectory() + "\\netsh.exe")) << "stand-in not restored";
+  ASSERT_TRUE(FileExists(SystemNetsh())) << "stand-in not restored";
 }
 
 // While netsh runs the window keeps answering, shows its progress, and a

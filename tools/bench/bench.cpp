@@ -3,12 +3,15 @@
 // "key value" line per figure; scripts/bench.sh turns them into a table.
 //
 //   lumaret_bench --starts N
-//   lumaret_bench --netsh FOLDER_WITH_STANDIN   (responsiveness)
+//   lumaret_bench --startup-steps N             (where start-up time goes)
+//   lumaret_bench --netsh FOLDER                (responsiveness)
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,10 +21,12 @@
 
 namespace {
 
-using lumaret::CommandIdOf;
 using lumaret::Median;
 using lumaret::Now;
 using lumaret::ControlId;
+using lumaret::ControlOf;
+
+void Click(HWND main, ControlId id) { lumaret::ClickControl(main, id); }
 
 struct Running {
   PROCESS_INFORMATION pi{};
@@ -88,17 +93,6 @@ void PrintMemory(const char* key, HANDLE process) {
     std::printf("%s_private_bytes %llu\n", key, static_cast<unsigned long long>(priv));
     std::printf("%s_working_set %llu\n", key, static_cast<unsigned long long>(pmc.WorkingSetSize));
   }
-}
-
-HWND ControlOf(HWND main, ControlId id) {
-  HWND h = GetDlgItem(main, CommandIdOf(id));
-  if (!h) h = GetDlgItem(GetDlgItem(main, CommandIdOf(ControlId::分组框1)), CommandIdOf(id));
-  return h;
-}
-
-void Click(HWND main, ControlId id) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(ControlOf(main, id), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &result);
 }
 
 // Settles a freshly started process: a short wait, then a round trip.
@@ -170,11 +164,51 @@ int Responsiveness(const std::wstring& folder) {
   return 0;
 }
 
+// Runs lumaret_startup_bench `n` times, each in a fresh process, and prints
+// the median of every step it reports.
+int StartupSteps(int n) {
+  const std::wstring exe = lumaret::ThisProgramFolder() + L"lumaret_startup_bench.exe";
+  std::map<std::string, std::vector<double>> steps;
+  for (int i = 0; i < n; ++i) {
+    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &sa, 0)) return 1;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = writeEnd;
+    PROCESS_INFORMATION pi{};
+    LARGE_INTEGER ticks;
+    QueryPerformanceCounter(&ticks);
+    std::wstring cmd = L"\"" + exe + L"\" " + std::to_wstring(ticks.QuadPart);
+    const BOOL started = CreateProcessW(exe.c_str(), &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    CloseHandle(writeEnd);
+    std::string out;
+    char chunk[1024];
+    DWORD got = 0;
+    while (started && ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got > 0) out.append(chunk, got);
+    CloseHandle(readEnd);
+    if (!started) return 1;
+    WaitForSingleObject(pi.hProcess, 30000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    std::istringstream lines(out);
+    std::string key;
+    double value = 0;
+    while (lines >> key >> value) steps[key].push_back(value);
+  }
+  for (const auto& [key, values] : steps) std::printf("%s %.1f\n", key.c_str(), Median(values));
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 3 && std::wstring(argv[1]) == L"--startup-steps") return StartupSteps(_wtoi(argv[2]));
   if (argc == 3 && std::wstring(argv[1]) == L"--starts") return Starts(_wtoi(argv[2]));
   if (argc == 3 && std::wstring(argv[1]) == L"--netsh") return Responsiveness(argv[2]);
-  std::fprintf(stderr, "usage: lumaret_bench --starts N | --netsh FOLDER\n");
+  std::fprintf(stderr, "usage: lumaret_bench --starts N | --startup-steps N | --netsh FOLDER\n");
   return 2;
 }

@@ -1,0 +1,79 @@
+// What a stand-in for a part of Windows and the tests that steer it share:
+// one folder, named by the environment variable LUMARET_STANDIN_DIR, holds
+// for each stand-in (by its name, such as "netsh") the files
+//
+//   <name>.exit      the exit code, as decimal text (0 when missing)
+//   <name>.exit-if   when present, the exit code holds only for command
+//                    lines that contain this text; the others exit 0
+//   <name>.delay     milliseconds to wait before ending (none when missing)
+//   <name>.stdout    bytes to write to standard output, as they are (so in
+//   <name>.stderr    whatever code page the test chose), before the wait
+//   <name>.log       what the stand-in records, one line per event:
+//                      begin<TAB>pid<TAB>program<TAB>show-window<TAB>console window<TAB>command line
+//                      end<TAB>pid<TAB>exit code
+//                      loaded<TAB>pid<TAB>module   (a DLL that refuses to load)
+//                    program and module are the stand-in's own full path;
+//                    show-window is -1 when STARTF_USESHOWWINDOW was not
+//                    set; console window is 1 when the process got a
+//                    console window, 0 when not (CREATE_NO_WINDOW).
+//
+// Each line is appended with one write, so processes that overlap never
+// tear each other's lines. Only kernel32 is used here: stand-in DLLs
+// include this from DllMain.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace lumaret {
+namespace standin {
+
+constexpr char kFolderVariable[] = "LUMARET_STANDIN_DIR";
+
+// The folder, without a trailing backslash; empty when the variable is unset.
+inline std::string Folder() {
+  char value[MAX_PATH];
+  const DWORD n = GetEnvironmentVariableA(kFolderVariable, value, sizeof value);
+  return n > 0 && n < sizeof value ? std::string(value, n) : std::string();
+}
+
+inline std::string FilePath(const std::string& name, const char* kind) {
+  const std::string folder = Folder();
+  return folder.empty() ? std::string() : folder + "\\" + name + "." + kind;
+}
+
+// The whole file; empty when it is missing.
+inline std::string ReadFileBytes(const std::string& path) {
+  std::string bytes;
+  if (path.empty()) return bytes;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return bytes;
+  char chunk[65536];
+  DWORD got = 0;
+  while (ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+  CloseHandle(f);
+  return bytes;
+}
+
+inline void AppendLine(const std::string& path, const std::string& line) {
+  if (path.empty()) return;
+  HANDLE f = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return;
+  const std::string whole = line + "\n";
+  DWORD written = 0;
+  WriteFile(f, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr);
+  CloseHandle(f);
+}
+
+// This module's full path (the process's program for a null module).
+inline std::string ModulePath(HMODULE module) {
+  char path[MAX_PATH * 2];
+  const DWORD n = GetModuleFileNameA(module, path, sizeof path);
+  return std::string(path, n < sizeof path ? n : 0);
+}
+
+}  // namespace standin
+}  // namespace lumaret

@@ -1,0 +1,112 @@
+// Stand-ins for the parts of Windows that Wine lacks or stubs, placed
+// exactly where Windows keeps the real ones in the tests' private prefix
+// (the tests' own Windows), and the tests' side of steering them.
+//
+//   - A program or DLL goes into the prefix's System32 under the real name
+//     (SystemFileStandIn), what was there before (Wine's placeholder for its
+//     builtin) put back afterwards. Wine runs or loads it instead of its
+//     builtin only with an "n" override in WINEDLLOVERRIDES ("netsh.exe=n",
+//     "wlanapi=n"), which the test's add_test gives (lumaret_wine_test's
+//     STANDINS in cmake/LumaretTests.cmake), so that every process the test
+//     starts inherits it.
+//   - Its behaviour comes from files the test writes into the folder named
+//     by LUMARET_STANDIN_DIR, and it records what it was asked there
+//     (Behaviour; the files are described in standin_files.h).
+//   - A COM class goes under its CLSID in the prefix's registry with the
+//     built stand-in's full path as InprocServer32, a WinRT class under
+//     HKLM\Software\Microsoft\WindowsRuntime\ActivatableClassId\<name> with
+//     it as DllPath: BuiltStandIn gives that path.
+//
+// The stand-ins themselves are built once, into one folder of the build
+// (testsupport/CMakeLists.txt); nothing here changes how Lumaret calls
+// Windows.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "testsupport/standin_files.h"
+
+namespace lumaret {
+namespace standin {
+
+// The full path of a built stand-in, by its path under the build's stand-in
+// folder: L"system32\\netsh.exe", L"refusing\\IPHLPAPI.DLL".
+std::wstring BuiltStandIn(const std::wstring& relativePath);
+
+// The built stand-in system32\<name> put into the prefix's System32 as
+// <name> for as long as this lives; the file that was there before comes
+// back afterwards.
+class SystemFileStandIn {
+ public:
+  explicit SystemFileStandIn(const std::wstring& name);
+  ~SystemFileStandIn();
+  SystemFileStandIn(const SystemFileStandIn&) = delete;
+  SystemFileStandIn& operator=(const SystemFileStandIn&) = delete;
+
+  bool installed() const { return installed_; }
+  // Where it is: GetSystemDirectory + "\" + name.
+  const std::wstring& path() const { return path_; }
+
+ private:
+  std::wstring path_;
+  std::wstring saved_;  // the original, moved aside; empty when there was none
+  bool installed_ = false;
+};
+
+// One thing a stand-in recorded (see standin_files.h).
+struct Event {
+  enum class Kind { Begin, End, Loaded };
+  Kind kind = Kind::Begin;
+  unsigned long pid = 0;
+  std::string program;  // Begin: the stand-in's path; Loaded: the DLL's path
+  int showWindow = -1;
+  bool consoleWindow = false;
+  std::string commandLine;
+  int exitCode = 0;  // End
+};
+
+// The behaviour files and records of one stand-in, by its name ("netsh").
+class Behaviour {
+ public:
+  explicit Behaviour(std::string name) : name_(std::move(name)) {}
+
+  // No behaviour files and no records: exit code 0, no wait, no output.
+  void Reset() const;
+  // The exit code, for every command line or only for those that contain
+  // `onlyIf` (the others exit 0).
+  void SetExitCode(int code, const std::string& onlyIf = std::string()) const;
+  void SetDelay(unsigned milliseconds) const;
+  // Bytes for standard output and standard error, written as they are.
+  void SetOutput(const std::string& out, const std::string& err = std::string()) const;
+  // Everything recorded so far, in order.
+  std::vector<Event> Events() const;
+
+ private:
+  void Write(const char* kind, const std::string& bytes) const;
+  std::string name_;
+};
+
+// Installs the named System32 stand-ins for a whole test binary
+// (testing::AddGlobalTestEnvironment), after checking that the test runs
+// with its stand-in environment, and makes the behaviour folder.
+class SystemStandIns : public testing::Environment {
+ public:
+  SystemStandIns() = default;  // the behaviour folder only
+  explicit SystemStandIns(std::initializer_list<const wchar_t*> names) : names_(names) {}
+  void SetUp() override;
+  void TearDown() override;
+
+ private:
+  std::vector<const wchar_t*> names_;
+  std::vector<std::unique_ptr<SystemFileStandIn>> installed_;
+};
+
+}  // namespace standin
+}  // namespace lumaret
