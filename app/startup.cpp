@@ -54,6 +54,7 @@ void OnMainWindowCreated() {
   LoadSettings();
   LayOutAdapterPanel();
   ShowStartupEntryState();
+  ShowHotspotState();
 }
 
 void LayOutAdapterPanel() {
@@ -91,6 +92,7 @@ void OpenFaqPage() { OpenWebAddress(kFaqPageAddress); }
 
 void ExitCleanup() {
   ++exitCleanupRuns;
+  ReleaseHotspot();
   if (!SettingsPath.empty()) std::string().swap(SettingsPath);
   if (!SavedSsid.empty()) std::string().swap(SavedSsid);
 }

@@ -14,7 +14,8 @@ namespace lumaret {
 // (WinMain restricts the DLL search to System32 before it.)
 int StartProgram(HINSTANCE instance, void (*afterShow)() = nullptr);
 
-// Handler of MainWindow's created event: settings loaded, panel laid out.
+// Handler of MainWindow's created event: settings loaded, panel laid out,
+// the start-with-Windows button and the hotspot's state shown.
 void OnMainWindowCreated();
 
 // The start-up steps, in the order StartProgram takes them; the start-up
@@ -35,8 +36,9 @@ void OpenFaqPage();        // 超级按钮4
 // Asks the shell to open the address in the default web browser.
 void OpenWebAddress(const char* address);
 
-// Releases SettingsPath, then SavedSsid. Registered by StartProgram and run
-// once at a normal end; ExitCleanupRuns tells how often it ran in this process.
+// Lets go of what the hotspot holds from Windows, then releases SettingsPath
+// and SavedSsid. Registered by StartProgram and run once at a normal end;
+// ExitCleanupRuns tells how often it ran in this process.
 void ExitCleanup();
 int ExitCleanupRuns();
 
