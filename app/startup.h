@@ -27,6 +27,13 @@ HRESULT StartPlatform();
 bool CreateMainWindow(HINSTANCE instance, void (*onCreated)() = OnMainWindowCreated);
 // The window shown, centred and active; its first paint follows.
 void ShowMainWindow();
+
+// Started by the Run value (the argument /autostart): the window shows as
+// usual, then the hotspot is turned on once, as by a click of the open
+// button (TurnOnHotspot, run by StartProgram once the window is visible).
+bool StartedToTurnOnHotspot();
+void TurnOnHotspot();
+
 // Sizes the hidden panel to the window's outer size and arranges its children.
 void LayOutAdapterPanel();
 void ShowAdapterPanel();   // 超级按钮3
