@@ -19,6 +19,7 @@
 namespace lumaret {
 namespace {
 
+// The stand-in netsh is installed for the whole binary by trust_e2e_test.cpp.
 const standin::Behaviour kNetsh("netsh");
 
 const wchar_t kFolder[] = L"C:\\lumaret-autostart";
