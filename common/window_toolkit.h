@@ -1,9 +1,8 @@
 // What the click handlers need of the window: its controls by name, their
 // texts and tooltips, enabled, checked and visible states and the keyboard
 // focus, and the handling of a window message as the main loop does it.
-// The window (app/)
-// implements this and installs itself when it is made; the features below
-// it know only this interface.
+// The window (app/) implements this and installs itself when it is made;
+// the features below it know only this interface.
 #pragma once
 
 #include <windows.h>
