@@ -179,7 +179,10 @@ void ControlLook::DrawControl(const MainWindow& window, ControlId id, const DRAW
       SetTextColor(dc, kSilver);
       RECT box = rc;
       const UINT align = d.align == LabelAlign::Centre ? DT_CENTER : DT_LEFT;
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
+      // A text longer than the label ends in an ellipsis; the label's text
+      // (what screen readers read) stays whole.
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | align);
       break;
     }
     case ControlKind::PictureButton:

@@ -322,16 +322,39 @@ void MainWindow::CreateTooltips(HINSTANCE instance) {
   if (!tooltip_) return;
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
   for (const ControlDescription& d : Controls()) {
-    if (!d.tooltip) continue;
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = hwnd_;
-    ti.uId = reinterpret_cast<UINT_PTR>(Control(d.id));
-    ti.lpszText = const_cast<wchar_t*>(d.tooltip);
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    if (d.tooltip) SetTooltipW(d.id, d.tooltip);
   }
 }
+
+void MainWindow::SetTooltipW(ControlId id, const std::wstring& text) {
+  HWND h = Control(id);
+  if (!h || !tooltip_) return;
+  std::wstring& stored = tooltips_[static_cast<std::size_t>(id)];
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof(ti);
+  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.hwnd = hwnd_;
+  ti.uId = reinterpret_cast<UINT_PTR>(h);
+  if (text.empty()) {
+    if (!stored.empty()) SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    stored.clear();
+    return;
+  }
+  ti.lpszText = const_cast<wchar_t*>(text.c_str());  // the tooltip keeps a copy
+  if (stored.empty()) {
+    // A static control lets the pointer through to its parent unless it
+    // notifies: the tooltip, which watches the control, would never show.
+    if (Describe(id).kind == ControlKind::Label) {
+      SetWindowLongW(h, GWL_STYLE, GetWindowLongW(h, GWL_STYLE) | SS_NOTIFY);
+    }
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  } else {
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  stored = text;
+}
+
+std::wstring MainWindow::TooltipW(ControlId id) const { return tooltips_[static_cast<std::size_t>(id)]; }
 
 void MainWindow::Show() {
   if (!hwnd_) return;
@@ -595,6 +618,7 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       lastFocus_.reset();
       focusBeforePanel_.reset();
       hiddenByPanel_.fill(false);
+      tooltips_.fill(std::wstring());
       look_.Release();
       PostQuitMessage(0);
       return 0;

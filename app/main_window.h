@@ -56,6 +56,11 @@ class MainWindow final : public WindowToolkit {
   // Appends at the end of an edit box: caret to the end, scrolled into view,
   // the empty selection replaced by the text.
   void AppendTextW(ControlId id, const std::wstring& text) override;
+  // Tooltips: the three buttons' from the description, added at creation;
+  // any control's set later (a label gains SS_NOTIFY, so that it sees the
+  // pointer instead of letting it through to the window).
+  void SetTooltipW(ControlId id, const std::wstring& text) override;
+  std::wstring TooltipW(ControlId id) const override;
 
   void SetEnabled(ControlId id, bool enabled) override;
   bool IsEnabled(ControlId id) const override;
@@ -129,6 +134,7 @@ class MainWindow final : public WindowToolkit {
   std::optional<ControlId> lastFocus_;
   std::optional<ControlId> focusBeforePanel_;
   std::array<bool, kControlCount> hiddenByPanel_{};  // to show again when the panel goes
+  std::array<std::wstring, kControlCount> tooltips_{};  // empty: the control has none
 };
 
 // The program's one MainWindow.

@@ -3,6 +3,9 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include <string>
+#include <vector>
+
 #include "adapters/adapter_report.h"
 #include "app/current_directory.h"
 #include "app/main_window.h"
@@ -12,6 +15,7 @@
 #include "common/system_library.h"
 #include "credentials/password_generator.h"
 #include "desktop/startup_entry.h"
+#include "desktop/startup_entry_path.h"
 #include "hotspot/hotspot_switch.h"
 #include "hotspot/settings_file.h"
 
@@ -54,7 +58,19 @@ void OnMainWindowCreated() {
   LoadSettings();
   LayOutAdapterPanel();
   ShowStartupEntryState();
+  ShowHotspotState();
 }
+
+bool StartedToTurnOnHotspot() {
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!words) return false;
+  std::vector<std::wstring> arguments(words + (count > 0 ? 1 : 0), words + count);
+  LocalFree(words);
+  return AsksToTurnOnHotspot(arguments);
+}
+
+void TurnOnHotspot() { DispatchClick(ControlId::超级按钮_ope); }
 
 void LayOutAdapterPanel() {
   MainWindow& w = TheMainWindow();
@@ -91,6 +107,7 @@ void OpenFaqPage() { OpenWebAddress(kFaqPageAddress); }
 
 void ExitCleanup() {
   ++exitCleanupRuns;
+  ReleaseHotspot();
   if (!SettingsPath.empty()) std::string().swap(SettingsPath);
   if (!SavedSsid.empty()) std::string().swap(SavedSsid);
 }

@@ -14,7 +14,8 @@ namespace lumaret {
 // (WinMain restricts the DLL search to System32 before it.)
 int StartProgram(HINSTANCE instance, void (*afterShow)() = nullptr);
 
-// Handler of MainWindow's created event: settings loaded, panel laid out.
+// Handler of MainWindow's created event: settings loaded, panel laid out,
+// the start-with-Windows button and the hotspot's state shown.
 void OnMainWindowCreated();
 
 // The start-up steps, in the order StartProgram takes them; the start-up
@@ -26,6 +27,13 @@ HRESULT StartPlatform();
 bool CreateMainWindow(HINSTANCE instance, void (*onCreated)() = OnMainWindowCreated);
 // The window shown, centred and active; its first paint follows.
 void ShowMainWindow();
+
+// Started by the Run value (the argument /autostart): the window shows as
+// usual, then the hotspot is turned on once, as by a click of the open
+// button (TurnOnHotspot, run by StartProgram once the window is visible).
+bool StartedToTurnOnHotspot();
+void TurnOnHotspot();
+
 // Sizes the hidden panel to the window's outer size and arranges its children.
 void LayOutAdapterPanel();
 void ShowAdapterPanel();   // 超级按钮3
@@ -35,8 +43,9 @@ void OpenFaqPage();        // 超级按钮4
 // Asks the shell to open the address in the default web browser.
 void OpenWebAddress(const char* address);
 
-// Releases SettingsPath, then SavedSsid. Registered by StartProgram and run
-// once at a normal end; ExitCleanupRuns tells how often it ran in this process.
+// Lets go of what the hotspot holds from Windows, then releases SettingsPath
+// and SavedSsid. Registered by StartProgram and run once at a normal end;
+// ExitCleanupRuns tells how often it ran in this process.
 void ExitCleanup();
 int ExitCleanupRuns();
 

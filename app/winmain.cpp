@@ -8,5 +8,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // own DLLs on our behalf, comes from System32, never from beside the
   // program or the current directory.
   lumaret::RestrictDllSearchToSystem32();
-  return lumaret::StartProgram(instance);
+  return lumaret::StartProgram(instance, lumaret::StartedToTurnOnHotspot() ? lumaret::TurnOnHotspot : nullptr);
 }

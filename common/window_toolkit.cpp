@@ -14,6 +14,8 @@ class NoWindow final : public WindowToolkit {
   std::wstring GetTextW(ControlId) const override { return {}; }
   void SetTextW(ControlId, const std::wstring&) override {}
   void AppendTextW(ControlId, const std::wstring&) override {}
+  void SetTooltipW(ControlId, const std::wstring&) override {}
+  std::wstring TooltipW(ControlId) const override { return {}; }
   void SetEnabled(ControlId, bool) override {}
   bool IsEnabled(ControlId) const override { return false; }
   void SetVisible(ControlId, bool) override {}

@@ -1,8 +1,8 @@
 // What the click handlers need of the window: its controls by name, their
-// texts, enabled, checked and visible states and the keyboard focus, and the
-// handling of a window message as the main loop does it. The window (app/)
-// implements this and installs itself when it is made; the features below
-// it know only this interface.
+// texts and tooltips, enabled, checked and visible states and the keyboard
+// focus, and the handling of a window message as the main loop does it.
+// The window (app/) implements this and installs itself when it is made;
+// the features below it know only this interface.
 #pragma once
 
 #include <windows.h>
@@ -29,6 +29,11 @@ class WindowToolkit {
   // Appends at the end of an edit box: caret to the end, scrolled into view,
   // the empty selection replaced by the text.
   virtual void AppendTextW(ControlId id, const std::wstring& text) = 0;
+
+  // A control's tooltip, shown while the pointer rests on the control (a
+  // label too); the empty text removes it. The text may hold line breaks.
+  virtual void SetTooltipW(ControlId id, const std::wstring& text) = 0;
+  virtual std::wstring TooltipW(ControlId id) const = 0;
 
   virtual void SetEnabled(ControlId id, bool enabled) = 0;
   virtual bool IsEnabled(ControlId id) const = 0;

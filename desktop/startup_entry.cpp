@@ -66,7 +66,7 @@ void ApplyStartupToggle(const StartupRoots& roots) {
   WindowToolkit& w = TheWindow();
   if (w.GetChecked(ControlId::超级按钮)) {
     w.SetTextW(ControlId::超级按钮, kStartupOnCaption);
-    if (SetStartupEntry(roots, kStartupEntryName, QuotedProgramPath(GetExecutableFullPath()))) return;
+    if (SetStartupEntry(roots, kStartupEntryName, StartupCommandLine(GetExecutableFullPath()))) return;
     // Neither Run key took the value: the button must not claim it did.
     w.SetChecked(ControlId::超级按钮, false);
     w.SetTextW(ControlId::超级按钮, kStartupOffCaption);

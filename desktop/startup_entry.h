@@ -37,7 +37,8 @@ bool DeleteRegistryValue(HKEY root, const std::string& fullPath);
 bool RegistryValueExists(HKEY root, const std::string& fullPath);
 
 // Click of 超级按钮 (its checked state has already flipped). Checked: the
-// caption says on and the quoted path of this executable is written; when no
+// caption says on and the quoted path of this executable, followed by
+// " /autostart", is written (StartupCommandLine); when no
 // root takes it, the button goes back to unchecked and says off. Unchecked:
 // the caption says off and the value is removed from both roots.
 void OnStartupToggleClicked();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/text.h"
 
@@ -32,5 +33,17 @@ std::string RunValueFullPath(const std::string& entryName);
 // The program's path in double quotes, so that Windows never takes the part
 // before a space as the program to start.
 std::string QuotedProgramPath(const std::string& path);
+
+// The argument that the Run value gives the program: started with it, it
+// turns the hotspot on once its window shows.
+extern const char kAutostartArgument[];  // "/autostart"
+
+// The Run value's data: the quoted path, a space and kAutostartArgument.
+std::string StartupCommandLine(const std::string& path);
+
+// Whether the program's arguments (the words after its name) ask it to turn
+// the hotspot on: one of them is kAutostartArgument, in any letter case.
+// Every other word is ignored.
+bool AsksToTurnOnHotspot(const std::vector<std::wstring>& arguments);
 
 }  // namespace lumaret

@@ -8,21 +8,17 @@
 #include "common/run_directory.h"
 #include "common/window_toolkit.h"
 #include "desktop/shortcut.h"
-#include "hotspot/command_runner.h"
+#include "hotspot/elevation.h"
+#include "hotspot/hosted_network.h"
 #include "hotspot/hotspot_commands.h"
+#include "hotspot/hotspot_outcome.h"
+#include "hotspot/hotspot_watch.h"
 #include "hotspot/settings_file.h"
 #include "hotspot/settings_path.h"
 
 namespace lumaret {
 
 namespace {
-
-const wchar_t kOpening[] = L"正在开启WIFI热点...";
-const wchar_t kOpened[] = L"WIFI热点已开启";
-const wchar_t kOpenFailed[] = L"WIFI热点开启失败";
-const wchar_t kClosing[] = L"正在关闭WIFI热点...";
-const wchar_t kClosed[] = L"WIFI热点已关闭";
-const wchar_t kCloseFailed[] = L"WIFI热点关闭失败";
 
 // While a netsh command of either button runs, both buttons are disabled:
 // the wait handles window messages, so without this a second click could
@@ -43,6 +39,7 @@ class SwitchButtonsBusy {
     w.SetEnabled(ControlId::超级按钮_off, false);
   }
   ~SwitchButtonsBusy() {
+    // The outcome is on the status line before the buttons come back.
     WindowToolkit& w = TheWindow();
     if (!w.IsOpen()) return;  // closed while the command ran
     w.SetEnabled(ControlId::超级按钮_ope, true);
@@ -54,6 +51,7 @@ class SwitchButtonsBusy {
   SwitchButtonsBusy& operator=(const SwitchButtonsBusy&) = delete;
 
  private:
+  HotspotStepRunning running_;  // the watch leaves the line to the step
   bool hadFocus_ = false;
   ControlId focusBefore_ = ControlId::超级按钮_ope;
 };
@@ -65,6 +63,9 @@ bool CommandRunning() {
 
 bool WindowClosed() { return !TheWindow().IsOpen(); }
 
+// The way this click runs the hotspot: the hosted network, the one there is.
+HotspotMechanism& ChosenMechanism() { return TheHostedNetwork(); }
+
 // Whether this click configures: always in a run that started without a
 // saved name; otherwise when the boxes no longer hold what was last saved
 // (the settings file is read again, so a save of this run counts).
@@ -73,6 +74,16 @@ bool ClickConfigures(const std::string& trimmedName, const std::string& trimmedK
   return NeedsConfiguration(SavedSsid, ReadSettingsValue(SettingsPath, kSettingsSection, kSsidKey),
                             ReadSettingsValue(SettingsPath, kSettingsSection, kCodeKey), trimmedName, trimmedKey,
                             AnsiCodePage());
+}
+
+// The last step's outcome on the status line, judged with what Windows
+// tells of the hotspot after it.
+void ShowStepOutcome(HotspotMechanism& mechanism, HotspotStep step, const StepReport& report) {
+  const HotspotStatus status = mechanism.Status();
+  const StepVerdict verdict = JudgeStep(step, ProcessIsElevated(), report, status);
+  const std::wstring line = StepOutcomeText(step, verdict, status);
+  ShowStatus(line, StatusTooltip(line, status.devices, report.output));
+  NoteHotspotShown(status, report.output);
 }
 
 }  // namespace
@@ -88,14 +99,14 @@ void OnOpenHotspotClicked() {
   if (configure) {
     const InputProblem problem = CheckHotspotInput(trimmedName, trimmedKey, AnsiCodePage());
     if (problem != InputProblem::None) {
-      w.SetTextW(ControlId::透明标签_tip, InputProblemText(problem));
+      ShowStatus(InputProblemText(problem));
       return;
     }
   }
 
-  w.SetTextW(ControlId::透明标签_tip, kOpening);
+  ShowStatus(kOpeningText);
   SwitchButtonsBusy busy;
-  bool ready = true;
+  HotspotMechanism& mechanism = ChosenMechanism();
   if (configure) {
     if (SavedSsid.empty()) {
       std::string shortcut = "Lumaret";
@@ -104,20 +115,35 @@ void OnOpenHotspotClicked() {
     }
     // The network is started only once it holds the name and password
     // asked for: a failed configuration would start the old one.
-    ready = RunCommandLineToEnd(ConfigurationCommandLine(trimmedName, trimmedKey, AnsiCodePage())).Succeeded();
-    if (ready) SaveSettingsValues(name, key);
+    const StepReport configured = mechanism.Configure(trimmedName, trimmedKey);
+    if (WindowClosed()) return;
+    if (!CommandSaidDone(configured)) {
+      ShowStepOutcome(mechanism, HotspotStep::Configure, configured);
+      return;
+    }
+    SaveSettingsValues(name, key);
   }
-  const bool started = ready && !WindowClosed() && RunCommandLineToEnd(kStartCommandLine).Succeeded();
-  w.SetTextW(ControlId::透明标签_tip, started ? kOpened : kOpenFailed);
+  const StepReport started = mechanism.Start();
+  if (WindowClosed()) return;
+  ShowStepOutcome(mechanism, HotspotStep::Start, started);
 }
 
 void OnCloseHotspotClicked() {
   if (CommandRunning()) return;
-  WindowToolkit& w = TheWindow();
   SwitchButtonsBusy busy;
-  w.SetTextW(ControlId::透明标签_tip, kClosing);
-  const bool stopped = RunCommandLineToEnd(kStopCommandLine).Succeeded();
-  w.SetTextW(ControlId::透明标签_tip, stopped ? kClosed : kCloseFailed);
+  ShowStatus(kClosingText);
+  HotspotMechanism& mechanism = ChosenMechanism();
+  const StepReport stopped = mechanism.Stop();
+  if (WindowClosed()) return;
+  ShowStepOutcome(mechanism, HotspotStep::Stop, stopped);
+}
+
+void ShowHotspotState() { WatchHotspot(ChosenMechanism()); }
+
+void ReleaseHotspot() {
+  StopWatchingHotspot();
+  // A click may have used a way the watch does not look at.
+  TheHostedNetwork().Release();
 }
 
 }  // namespace lumaret

@@ -1,9 +1,14 @@
-// The open and close buttons of the hosted network.
+// The open and close buttons of the hotspot, and the status line's report
+// of its real state.
 //
-// Each netsh command runs to its end (at most 30 s) while the window keeps
-// handling its messages; both buttons are disabled meanwhile, so no two
-// commands ever run at once. The status line 透明标签_tip tells what happens,
-// and a command counts as done only when netsh exited with 0.
+// Each step (configure, start, stop) runs its command to the end (at most
+// 30 s) while the window keeps handling its messages; both buttons are
+// disabled meanwhile, so no two commands ever run at once. The status line
+// 透明标签_tip tells what happens: a step counts as done only when its
+// command exited with 0 and, where Windows' WLAN API tells the hotspot's
+// state, the state agrees; a failure names its cause (hotspot_outcome.h).
+// The tooltip of the status line holds the whole message, the connected
+// devices and the command's output.
 #pragma once
 
 namespace lumaret {
@@ -17,5 +22,12 @@ void OnOpenHotspotClicked();
 
 // Click of 超级按钮_off: stops the hosted network.
 void OnCloseHotspotClicked();
+
+// Run when the window has been made: a hotspot that is already active is
+// shown in the status line, which follows its real state from then on.
+void ShowHotspotState();
+
+// The exit clean-up: the watch ends and everything held from Windows goes.
+void ReleaseHotspot();
 
 }  // namespace lumaret

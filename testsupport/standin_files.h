@@ -8,14 +8,38 @@
 //   <name>.delay     milliseconds to wait before ending (none when missing)
 //   <name>.stdout    bytes to write to standard output, as they are (so in
 //   <name>.stderr    whatever code page the test chose), before the wait
+//   <name>.linger    milliseconds: when present, the program leaves a
+//                    process of its own behind that inherits its handles
+//                    (standard output and error among them) and lives that
+//                    long; its id is appended to <name>.lingering
 //   <name>.log       what the stand-in records, one line per event:
 //                      begin<TAB>pid<TAB>program<TAB>show-window<TAB>console window<TAB>command line
 //                      end<TAB>pid<TAB>exit code
 //                      loaded<TAB>pid<TAB>module   (a DLL that refuses to load)
+//                      call<TAB>pid<TAB>function<TAB>result   (a DLL's function)
 //                    program and module are the stand-in's own full path;
 //                    show-window is -1 when STARTF_USESHOWWINDOW was not
 //                    set; console window is 1 when the process got a
 //                    console window, 0 when not (CREATE_NO_WINDOW).
+//
+// The stand-in wlanapi.dll ("wlanapi") takes the hosted network from
+//
+//   wlanapi.state       "unavailable", "idle" or "active" (idle when missing;
+//                       unavailable whatever it says when there is no
+//                       wireless interface); a successful start or stop of
+//                       the stand-in netsh makes it active or idle, unless
+//   wlanapi.hold        is present (the state stays as the test wrote it)
+//   wlanapi.interfaces  the number of wireless interfaces (1 when missing)
+//   wlanapi.guid        the hosted network's adapter, {xxxxxxxx-xxxx-...}
+//   wlanapi.peers       the connected devices' addresses, one a line,
+//                       00-1A-2B-03-04-FF (shown only while active)
+//   wlanapi.error       when present, the error code (decimal) that
+//                       WlanHostedNetworkQueryStatus answers with
+//   wlanapi.quiet       when present, no notification is sent (changes are
+//                       seen only by asking)
+//
+// and records every call of its functions (call lines; a notification it
+// sends is the function "notification" with its code as the result).
 //
 // Each line is appended with one write, so processes that overlap never
 // tear each other's lines. Only kernel32 is used here: stand-in DLLs
@@ -66,6 +90,19 @@ inline void AppendLine(const std::string& path, const std::string& line) {
   DWORD written = 0;
   WriteFile(f, whole.data(), static_cast<DWORD>(whole.size()), &written, nullptr);
   CloseHandle(f);
+}
+
+// Replaces the file's content in one step (a new file moved over the old),
+// so that a reader in another process sees the old or the new, never half.
+inline void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return;
+  const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".new";
+  HANDLE f = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  const BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+  if (!ok || !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) DeleteFileA(temporary.c_str());
 }
 
 // This module's full path (the process's program for a null module).

@@ -56,8 +56,22 @@ SystemFileStandIn::SystemFileStandIn(const std::wstring& name) : path_(SystemFol
 
 SystemFileStandIn::~SystemFileStandIn() {
   if (installed_) {
-    // A stand-in process may still be ending.
-    for (int i = 0; i < 50 && !DeleteFileW(path_.c_str()); ++i) Sleep(100);
+    // A DLL that this process has loaded cannot be deleted while it runs,
+    // but it can be renamed: it goes aside, to be deleted when it can be,
+    // and the original comes back all the same. A stand-in process may
+    // still be ending: that one is waited for.
+    const std::wstring name = path_.substr(path_.find_last_of(L'\\') + 1);
+    if (GetModuleHandleW(name.c_str()) && !DeleteFileW(path_.c_str())) {
+      const std::wstring aside = path_ + L".lumaret-used-" + std::to_wstring(GetCurrentProcessId());
+      if (MoveFileExW(path_.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        MoveFileExW(aside.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+      }
+    }
+    for (int i = 0; i < 50 && GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES &&
+                    !DeleteFileW(path_.c_str());
+         ++i) {
+      Sleep(100);
+    }
   }
   if (!saved_.empty()) MoveFileExW(saved_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
@@ -73,9 +87,35 @@ void Behaviour::Write(const char* kind, const std::string& bytes) const {
 }
 
 void Behaviour::Reset() const {
-  for (const char* kind : {"exit", "exit-if", "delay", "stdout", "stderr", "log"}) {
-    DeleteFileA(FilePath(name_, kind).c_str());
-  }
+  const std::string folder = Folder();
+  if (folder.empty()) return;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\" + name_ + ".*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + "\\" + found.cFileName).c_str());
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+void Behaviour::Set(const char* kind, const std::string& bytes) const {
+  WriteFileAtomically(FilePath(name_, kind), bytes);
+}
+
+void Behaviour::Remove(const char* kind) const { DeleteFileA(FilePath(name_, kind).c_str()); }
+
+std::string Behaviour::Get(const char* kind) const { return ReadFileBytes(FilePath(name_, kind)); }
+
+int Behaviour::Calls(const std::string& function) const {
+  int n = 0;
+  for (const Event& e : Events()) n += e.kind == Event::Kind::Call && e.program == function;
+  return n;
+}
+
+int Behaviour::Calls(const std::string& function, int result) const {
+  int n = 0;
+  for (const Event& e : Events()) n += e.kind == Event::Kind::Call && e.program == function && e.exitCode == result;
+  return n;
 }
 
 void Behaviour::SetExitCode(int code, const std::string& onlyIf) const {
@@ -116,6 +156,13 @@ std::vector<Event> Behaviour::Events() const {
       e.kind = Event::Kind::End;
       e.pid = std::stoul(f[1]);
       e.exitCode = std::stoi(f[2]);
+    } else if (line.rfind("call\t", 0) == 0) {
+      const std::vector<std::string> f = Fields(line, 4);
+      if (f.size() < 4) continue;
+      e.kind = Event::Kind::Call;
+      e.pid = std::stoul(f[1]);
+      e.program = f[2];
+      e.exitCode = static_cast<int>(std::stoll(f[3]));
     } else if (line.rfind("loaded\t", 0) == 0) {
       const std::vector<std::string> f = Fields(line, 3);
       if (f.size() < 3) continue;

@@ -62,14 +62,14 @@ class SystemFileStandIn {
 
 // One thing a stand-in recorded (see standin_files.h).
 struct Event {
-  enum class Kind { Begin, End, Loaded };
+  enum class Kind { Begin, End, Loaded, Call };
   Kind kind = Kind::Begin;
   unsigned long pid = 0;
-  std::string program;  // Begin: the stand-in's path; Loaded: the DLL's path
+  std::string program;  // Begin: the stand-in's path; Loaded: the DLL's path; Call: the function
   int showWindow = -1;
   bool consoleWindow = false;
   std::string commandLine;
-  int exitCode = 0;  // End
+  int exitCode = 0;  // End; Call: what the function returned
 };
 
 // The behaviour files and records of one stand-in, by its name ("netsh").
@@ -77,8 +77,15 @@ class Behaviour {
  public:
   explicit Behaviour(std::string name) : name_(std::move(name)) {}
 
-  // No behaviour files and no records: exit code 0, no wait, no output.
+  // No behaviour files and no records (every file <name>.*): exit code 0,
+  // no wait, no output.
   void Reset() const;
+  // Any behaviour file, by its kind ("state" for wlanapi.state), written as
+  // a whole in one step; Remove deletes it.
+  void Set(const char* kind, const std::string& bytes) const;
+  void Remove(const char* kind) const;
+  // The file's content; empty when it is missing.
+  std::string Get(const char* kind) const;
   // The exit code, for every command line or only for those that contain
   // `onlyIf` (the others exit 0).
   void SetExitCode(int code, const std::string& onlyIf = std::string()) const;
@@ -87,6 +94,10 @@ class Behaviour {
   void SetOutput(const std::string& out, const std::string& err = std::string()) const;
   // Everything recorded so far, in order.
   std::vector<Event> Events() const;
+  // The calls of one function recorded so far, and of those how many
+  // returned `result`.
+  int Calls(const std::string& function) const;
+  int Calls(const std::string& function, int result) const;
 
  private:
   void Write(const char* kind, const std::string& bytes) const;

@@ -370,6 +370,69 @@ TEST_F(LookTest, StatusTextHasNoBackgroundAndIsReplacedCleanly) {
   EXPECT_EQ(opaque, 0);
 }
 
+// A status text longer than the line: drawn up to an ellipsis (three dots
+// on the baseline, not a glyph cut in half), the label's text whole, and the
+// whole message in the tooltip when the pointer rests on the line.
+TEST_F(LookTest, LongStatusEndsInAnEllipsisAndItsTooltipShowsItWhole) {
+  const ControlId tip = ControlId::透明标签_tip;
+  const std::wstring message = L"WIFI热点开启失败：组或资源的状态不是执行请求操作的正确状态。请检查无线网卡驱动";
+  const std::wstring whole = message + L"\r\n\r\nnetsh:\r\n无法启动承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。";
+  w.SetTextW(tip, message);
+  w.SetTooltipW(tip, whole);
+  Settle();
+  EXPECT_EQ(w.GetTextW(tip), message);
+  EXPECT_EQ(w.TooltipW(tip), whole);
+
+  const Screenshot s = Shot("look-status-ellipsis");
+  const Rect r = w.GetPlace(tip);
+  // The inked rows and the last inked column of the line.
+  int top = r.height, bottom = -1, right = -1;
+  for (int y = 0; y < r.height; ++y)
+    for (int x = 0; x < r.width; ++x) {
+      if (s.At(r.left + x, r.top + y) == WindowGround(r.left + x, r.top + y)) continue;
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+      right = std::max(right, x);
+    }
+  ASSERT_GT(bottom, top);
+  EXPECT_GT(right, r.width - 30) << "the text does not reach the end of the line";
+  // The last few inked columns hold dots: ink only in the lower third.
+  int highInk = 0;
+  for (int y = top; y < top + (bottom - top + 1) * 2 / 3; ++y)
+    for (int x = right - 8; x <= right; ++x) {
+      if (s.At(r.left + x, r.top + y) != WindowGround(r.left + x, r.top + y)) ++highInk;
+    }
+  EXPECT_EQ(highInk, 0) << "the line ends in a cut glyph, not in an ellipsis";
+
+  // The pointer on the line: the tooltip shows the status line's tool.
+  HWND tooltip = w.tooltip();
+  SendMessageW(tooltip, TTM_ACTIVATE, TRUE, 0);
+  POINT p{r.left + r.width / 2, r.top + r.height / 2};
+  ClientToScreen(w.hwnd(), &p);
+  SetCursorPos(p.x, p.y);
+  EXPECT_TRUE(SettleUntil([&] { return IsWindowVisible(tooltip) != FALSE; })) << "no tooltip on the status line";
+  TTTOOLINFOW ti{};
+  ti.cbSize = sizeof ti;
+  std::vector<wchar_t> text(4096, L'\0');
+  ti.lpszText = text.data();
+  ASSERT_TRUE(SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
+  EXPECT_EQ(ti.uId, reinterpret_cast<UINT_PTR>(w.Control(tip)));
+  if (IsWindowVisible(tooltip)) {
+    const std::string path = GetRunDirectory() + "\\..\\screenshots\\look-status-tooltip.png";
+    SavePng(CaptureWindow(tooltip), std::wstring(path.begin(), path.end()));
+    RECT shown{};
+    GetWindowRect(tooltip, &shown);
+    EXPECT_GT(shown.bottom - shown.top, 3 * 12) << "the tooltip does not show the lines of netsh's output";
+  }
+  SetCursorPos(0, 0);
+  SendMessageW(tooltip, TTM_ACTIVATE, FALSE, 0);
+  Settle();
+
+  // The empty text takes the tooltip away again.
+  w.SetTooltipW(tip, L"");
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
+}
+
 TEST_F(LookTest, ShownPanelHidesTheMainControlsButNotTheMakersLink) {
   SendMessageW(w.Control(ControlId::超级按钮3), BM_CLICK, 0, 0);
   SetFocus(w.Control(ControlId::按钮1));

@@ -35,5 +35,33 @@ TEST(StartupEntryPath, ProgramPathIsQuotedWhole) {
   EXPECT_EQ(QuotedProgramPath("C:\\\xB9\xA4\xBE\xDF\\Lumaret.exe"), "\"C:\\\xB9\xA4\xBE\xDF\\Lumaret.exe\"");
 }
 
+TEST(StartupEntryPath, TheRunValueStartsTheProgramWithAutostart) {
+  EXPECT_EQ(StartupCommandLine("D:\\My Tools\\Lumaret.exe"), "\"D:\\My Tools\\Lumaret.exe\" /autostart");
+  EXPECT_EQ(StartupCommandLine("C:\\\xB9\xA4\xBE\xDF\\Lumaret.exe"), "\"C:\\\xB9\xA4\xBE\xDF\\Lumaret.exe\" /autostart");
+}
+
+TEST(StartupEntryPath, OnlyTheAutostartArgumentAsksToTurnTheHotspotOn) {
+  const struct {
+    const char* label;
+    std::vector<std::wstring> arguments;
+    bool asks;
+  } cases[] = {
+      {"no argument: an older Run value or a start by hand", {}, false},
+      {"the Run value's argument", {L"/autostart"}, true},
+      {"any letter case", {L"/AutoStart"}, true},
+      {"among others", {L"-x", L"/autostart", L"foo"}, true},
+      {"another argument", {L"/start"}, false},
+      {"longer", {L"/autostarts"}, false},
+      {"without the slash", {L"autostart"}, false},
+      {"a dash instead of the slash", {L"-autostart"}, false},
+      {"an empty argument", {L""}, false},
+      {"a non-ASCII letter is no match", {L"/autostarT\u0130"}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(AsksToTurnOnHotspot(c.arguments), c.asks);
+  }
+}
+
 }  // namespace
 }  // namespace lumaret

@@ -207,11 +207,11 @@ TEST_F(StartupButtonTest, ClicksWriteTheQuotedPathAndRemoveIt) {
   EXPECT_FALSE(Machine().exists);
   EXPECT_FALSE(User().exists);
 
-  Click();  // checked: this executable's path, quoted, machine-wide
+  Click();  // checked: this executable's path, quoted, and the argument, machine-wide
   ExpectButton(true);
   const StoredValue v = Machine();
   ASSERT_TRUE(v.exists);
-  EXPECT_EQ(v.bytes, "\"" + GetExecutableFullPath() + "\"" + std::string(1, '\0'));
+  EXPECT_EQ(v.bytes, "\"" + GetExecutableFullPath() + "\" /autostart" + std::string(1, '\0'));
   EXPECT_FALSE(User().exists);
 }
 
@@ -243,7 +243,7 @@ TEST_F(StartupButtonTest, RefusedWritesFallBackOrPutTheButtonBack) {
   w.SetChecked(ControlId::超级按钮, true);  // as a click leaves it
   ApplyStartupToggle(roots);
   ExpectButton(true);
-  EXPECT_EQ(User().bytes, "\"" + GetExecutableFullPath() + "\"" + std::string(1, '\0'));
+  EXPECT_EQ(User().bytes, "\"" + GetExecutableFullPath() + "\" /autostart" + std::string(1, '\0'));
 
   w.SetChecked(ControlId::超级按钮, false);
   ApplyStartupToggle(roots);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,8 @@
 #include "desktop/shortcut.h"
 #include "desktop/tests/shortcut_reader.h"
 #include "hotspot/command_runner.h"
+#include "hotspot/console_output.h"
+#include "hotspot/hosted_network.h"
 #include "hotspot/settings_file.h"
 
 namespace lumaret {
@@ -107,6 +110,14 @@ const std::string kStop = "netsh wlan stop hostednetwork";
 using Lines = std::vector<std::string>;
 
 // ---- the command runner ---------------------------------------------------
+
+// netsh's words on a Chinese Windows, in GBK, and as they are shown.
+const std::string kGbkCannotStart = "\xCE\xDE\xB7\xA8\xC6\xF4\xB6\xAF\xB3\xD0\xD4\xD8\xCD\xF8\xC2\xE7\xA1\xA3";
+const std::string kGbkWrongState =
+    "\xD7\xE9\xBB\xF2\xD7\xCA\xD4\xB4\xB5\xC4\xD7\xB4\xCC\xAC\xB2\xBB\xCA\xC7\xD6\xB4\xD0\xD0\xC7\xEB\xC7\xF3\xB2\xD9"
+    "\xD7\xF7\xB5\xC4\xD5\xFD\xC8\xB7\xD7\xB4\xCC\xAC\xA1\xA3";
+const std::wstring kCannotStart = L"无法启动承载网络。";
+const std::wstring kWrongState = L"组或资源的状态不是执行请求操作的正确状态。";
 
 class CommandRunnerTest : public testing::Test {
  protected:
@@ -222,6 +233,67 @@ TEST_F(CommandRunnerTest, CommandOverTheLimitIsEndedAndFails) {
   EXPECT_FALSE(o.Succeeded());
   EXPECT_FALSE(StandInRunning()) << "the command was left running";
   EXPECT_EQ(EndedCommands(), 0);
+  EXPECT_TRUE(o.timedOut);
+}
+
+TEST_F(CommandRunnerTest, StandardOutputAndErrorComeThroughOnePipeInOrder) {
+  kNetsh.SetOutput("out 1\r\nout 2\r\n", "err 1\r\n");
+  StandInExit(3);
+  const CommandOutcome o = RunCommandLineToEnd("netsh x");
+  EXPECT_TRUE(o.ended);
+  EXPECT_FALSE(o.timedOut);
+  EXPECT_EQ(o.exitCode, 3u);
+  EXPECT_EQ(o.output, "out 1\r\nout 2\r\nerr 1\r\n");
+  ResetStandIn();
+  EXPECT_EQ(RunCommandLineToEnd("netsh quiet").output, "");
+}
+
+// 200 KB: netsh is never held up, and the last 64 KB are kept.
+TEST_F(CommandRunnerTest, LongOutputNeitherBlocksTheCommandNorGrowsWithoutEnd) {
+  std::string big;
+  for (int i = 0; big.size() < 200 * 1024; ++i) big += "line " + std::to_string(i) + "\r\n";
+  kNetsh.SetOutput(big);
+  const DWORD t0 = GetTickCount();
+  const CommandOutcome o = RunCommandLineToEnd("netsh x", 20000);
+  EXPECT_LT(GetTickCount() - t0, 10000u);
+  EXPECT_TRUE(o.Succeeded());
+  EXPECT_FALSE(o.timedOut);
+  EXPECT_EQ(o.output.size(), kKeptOutputBytes);
+  EXPECT_EQ(o.output, big.substr(big.size() - kKeptOutputBytes));
+}
+
+// netsh leaves a process behind that holds its end of the pipe: the wait
+// ends with netsh all the same, with what netsh wrote.
+TEST_F(CommandRunnerTest, AProcessLeftHoldingThePipeIsNotWaitedFor) {
+  kNetsh.SetOutput("started a helper\r\n");
+  kNetsh.Set("linger", "20000");
+  const DWORD t0 = GetTickCount();
+  const CommandOutcome o = RunCommandLineToEnd("netsh x");
+  const DWORD took = GetTickCount() - t0;
+  const std::string lingering = kNetsh.Get("lingering");
+  EXPECT_FALSE(lingering.empty()) << "no process was left behind";
+  for (std::size_t at = 0; at < lingering.size();) {
+    const std::size_t nl = lingering.find('\n', at);
+    const DWORD pid = static_cast<DWORD>(std::stoul(lingering.substr(at, nl - at)));
+    if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+      EXPECT_EQ(WaitForSingleObject(p, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the helper did not linger";
+      TerminateProcess(p, 0);
+      WaitForSingleObject(p, 5000);
+      CloseHandle(p);
+    }
+    at = nl == std::string::npos ? lingering.size() : nl + 1;
+  }
+  EXPECT_LT(took, 5000u) << "the wait was held up by the pipe";
+  EXPECT_TRUE(o.Succeeded());
+  EXPECT_EQ(o.output, "started a helper\r\n");
+}
+
+TEST(ConsoleOutputText, ConvertsFromTheConsoleCodePage) {
+  ASSERT_EQ(GetOEMCP(), 936u) << "the tests run with the Chinese code pages";
+  EXPECT_TRUE(ConsoleCodePage().IsLeadByte(0x81));
+  EXPECT_EQ(ConsoleOutputText("\r\n" + kGbkCannotStart + "\r\r\n" + kGbkWrongState + "\r\n\r\n"),
+            kCannotStart + L"\r\n" + kWrongState);
+  EXPECT_EQ(ConsoleOutputText("\r\n \r\n"), L"");
 }
 
 // ---- the two buttons ------------------------------------------------------
@@ -368,14 +440,18 @@ TEST_F(HotspotSwitchTest, NetshFailuresAreReportedAndNothingIsSaved) {
     const char* onlyIf;
     Lines commands;
     bool saved;
+    const wchar_t* tip;  // netsh printed nothing: its exit code is the cause
   } cases[] = {
       {"configuration fails: no save, no start", "", 1, "set hostednetwork",
-       {ConfigureLine("Net", "12345678")}, false},
-      {"every command fails", "", 2, nullptr, {ConfigureLine("Net", "12345678")}, false},
-      {"start fails after a good configuration", "", 1, "start", {ConfigureLine("Net", "12345678"), kStart}, true},
+       {ConfigureLine("Net", "12345678")}, false, L"WIFI热点开启失败：netsh 返回 1"},
+      {"every command fails", "", 2, nullptr, {ConfigureLine("Net", "12345678")}, false,
+       L"WIFI热点开启失败：netsh 返回 2"},
+      {"start fails after a good configuration", "", 1, "start", {ConfigureLine("Net", "12345678"), kStart}, true,
+       L"WIFI热点开启失败：netsh 返回 1"},
       {"changed password not taken", "[Wifi]\r\nSSID=Net\r\nCODE=oldpass1\r\n", 1, "set hostednetwork",
-       {ConfigureLine("Net", "12345678")}, false},
-      {"start alone fails", "[Wifi]\r\nSSID=Net\r\nCODE=12345678\r\n", 1, nullptr, {kStart}, false},
+       {ConfigureLine("Net", "12345678")}, false, L"WIFI热点开启失败：netsh 返回 1"},
+      {"start alone fails", "[Wifi]\r\nSSID=Net\r\nCODE=12345678\r\n", 1, nullptr, {kStart}, false,
+       L"WIFI热点开启失败：netsh 返回 1"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
@@ -386,7 +462,7 @@ TEST_F(HotspotSwitchTest, NetshFailuresAreReportedAndNothingIsSaved) {
     StandInExit(c.code, c.onlyIf);
     Click(ControlId::超级按钮_ope);
     EXPECT_EQ(Commands(), c.commands);
-    EXPECT_EQ(Tip(), L"WIFI热点开启失败");
+    EXPECT_EQ(Tip(), c.tip);
     EXPECT_TRUE(ButtonsEnabled());
     EXPECT_EQ(Saved("CODE"), c.saved ? "12345678" : codeBefore);
   }
@@ -396,7 +472,7 @@ TEST_F(HotspotSwitchTest, CloseButtonJudgesTheStopCommand) {
   const struct {
     int code;
     const wchar_t* tip;
-  } cases[] = {{0, L"WIFI热点已关闭"}, {1, L"WIFI热点关闭失败"}};
+  } cases[] = {{0, L"WIFI热点已关闭"}, {1, L"WIFI热点关闭失败：netsh 返回 1"}};
   StartRun();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
@@ -455,62 +531,151 @@ TEST_F(HotspotSwitchTest, NetshMissing) {
     NetshHidden hidden;
     ASSERT_FALSE(RunCommandLine("netsh wlan show drivers", true, 1)) << "some netsh could still be started";
     Click(ControlId::超级按钮_ope);
-    EXPECT_EQ(Tip(), L"WIFI热点开启失败");
+    EXPECT_EQ(Tip(), L"WIFI热点开启失败：无法运行 netsh");
     EXPECT_FALSE(SettingsFileExists());
     EXPECT_TRUE(FileExists(desktopLink_)) << "the shortcut comes before the commands";
     EXPECT_TRUE(ButtonsEnabled());
     Click(ControlId::超级按钮_off);
-    EXPECT_EQ(Tip(), L"WIFI热点关闭失败");
+    EXPECT_EQ(Tip(), L"WIFI热点关闭失败：无法运行 netsh");
     EXPECT_TRUE(ButtonsEnabled());
   }
   ASSERT_TRUE(FileExists(SystemNetsh())) << "stand-in not restored";
 }
 
 // While netsh runs the window keeps answering, shows its progress, and a
-// click of the other button starts nothing beside it.
+// click of the other button starts nothing beside it; so too when netsh
+// prints 200 KB before it waits (a pipe nobody reads would stop it at the
+// first 64 KB, and the command would end only at its time limit).
 TEST_F(HotspotSwitchTest, WindowAnswersWhileNetshRuns) {
+  std::string big;
+  while (big.size() < 200 * 1024) big += "hosted network line " + std::to_string(big.size()) + "\r\n";
+  for (const std::string& output : {std::string(), big}) {
+    SCOPED_TRACE(output.size());
+    ResetStandIn();
+    StartRun("[Wifi]\r\nSSID=Net\r\nCODE=12345678\r\n");
+    StandInDelay(3000);
+    kNetsh.SetOutput(output);
+    HWND window = w.hwnd();
+    HWND tip = w.Control(ControlId::透明标签_tip);
+    HWND ope = w.Control(ControlId::超级按钮_ope);
+    HWND off = w.Control(ControlId::超级按钮_off);
+    bool answered = false;
+    DWORD answerMs = 0;
+    std::wstring tipMeanwhile;
+    bool opeEnabled = true, offEnabled = true;
+    HWND focusMeanwhile = nullptr;
+    const DWORD guiThread = GetCurrentThreadId();
+    std::thread watcher([&] {
+      Sleep(800);
+      const DWORD t0 = GetTickCount();
+      DWORD_PTR result = 0;
+      answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
+      answerMs = GetTickCount() - t0;
+      wchar_t text[64] = {};
+      SendMessageTimeoutW(tip, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 1000, &result);
+      tipMeanwhile = text;
+      opeEnabled = IsWindowEnabled(ope) != FALSE;
+      offEnabled = IsWindowEnabled(off) != FALSE;
+      GUITHREADINFO gui{};
+      gui.cbSize = sizeof gui;
+      if (GetGUIThreadInfo(guiThread, &gui)) focusMeanwhile = gui.hwndFocus;
+      PostMessageW(off, BM_CLICK, 0, 0);
+    });
+    SetFocus(ope);
+    const DWORD clicked = GetTickCount();
+    Click(ControlId::超级按钮_ope);
+    const DWORD clickMs = GetTickCount() - clicked;
+    watcher.join();
+    EXPECT_TRUE(answered) << "no answer within 1 s";
+    EXPECT_LT(answerMs, 1000u);
+    EXPECT_EQ(tipMeanwhile, L"正在开启WIFI热点...");
+    EXPECT_FALSE(opeEnabled);
+    EXPECT_FALSE(offEnabled);
+    // A disabled button loses the focus; Esc must still find the window.
+    EXPECT_EQ(focusMeanwhile, w.Control(ControlId::编辑框_ssid));
+    EXPECT_EQ(Commands(), Lines{kStart}) << "the close click ran a command beside the open one";
+    EXPECT_EQ(Tip(), L"WIFI热点已开启");
+    EXPECT_LT(clickMs, 15000u) << "netsh was held up by its output";
+    EXPECT_TRUE(ButtonsEnabled());
+    EXPECT_EQ(GetFocus(), ope) << "the focus did not come back to the button";
+  }
+}
+
+// netsh's own words, in the console code page (GBK here), written to its
+// standard output and error: the last line is the cause, and the tooltip of
+// the status line holds the whole message and everything netsh printed.
+TEST_F(HotspotSwitchTest, NetshsOwnWordsReachTheStatusLineAndItsTooltip) {
   StartRun("[Wifi]\r\nSSID=Net\r\nCODE=12345678\r\n");
-  StandInDelay(3000);
-  HWND window = w.hwnd();
-  HWND tip = w.Control(ControlId::透明标签_tip);
-  HWND ope = w.Control(ControlId::超级按钮_ope);
-  HWND off = w.Control(ControlId::超级按钮_off);
-  bool answered = false;
-  DWORD answerMs = 0;
-  std::wstring tipMeanwhile;
-  bool opeEnabled = true, offEnabled = true;
-  HWND focusMeanwhile = nullptr;
-  const DWORD guiThread = GetCurrentThreadId();
-  std::thread watcher([&] {
-    Sleep(800);
-    const DWORD t0 = GetTickCount();
-    DWORD_PTR result = 0;
-    answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
-    answerMs = GetTickCount() - t0;
-    wchar_t text[64] = {};
-    SendMessageTimeoutW(tip, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 1000, &result);
-    tipMeanwhile = text;
-    opeEnabled = IsWindowEnabled(ope) != FALSE;
-    offEnabled = IsWindowEnabled(off) != FALSE;
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof gui;
-    if (GetGUIThreadInfo(guiThread, &gui)) focusMeanwhile = gui.hwndFocus;
-    PostMessageW(off, BM_CLICK, 0, 0);
-  });
-  SetFocus(ope);
+  HWND label = w.Control(ControlId::透明标签_tip);
+  // The tooltip the pointer would show, as the tooltip control holds it.
+  auto shownTip = [&] {
+    std::vector<wchar_t> text(8192, L'\0');
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = w.hwnd();
+    ti.uId = reinterpret_cast<UINT_PTR>(label);
+    ti.lpszText = text.data();
+    SendMessageW(w.tooltip(), TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&ti));
+    return std::wstring(text.data());
+  };
+
+  kNetsh.SetOutput("\r\n" + kGbkCannotStart + "\r\n", kGbkWrongState + "\r\n\r\n");
+  StandInExit(1);
   Click(ControlId::超级按钮_ope);
-  watcher.join();
-  EXPECT_TRUE(answered) << "no answer within 1 s";
-  EXPECT_LT(answerMs, 1000u);
-  EXPECT_EQ(tipMeanwhile, L"正在开启WIFI热点...");
-  EXPECT_FALSE(opeEnabled);
-  EXPECT_FALSE(offEnabled);
-  // A disabled button loses the focus; Esc must still find the window.
-  EXPECT_EQ(focusMeanwhile, w.Control(ControlId::编辑框_ssid));
-  EXPECT_EQ(Commands(), Lines{kStart}) << "the close click ran a command beside the open one";
+  const std::wstring failed = L"WIFI热点开启失败：" + kWrongState;
+  EXPECT_EQ(Tip(), failed) << "the label holds the whole message";
+  const std::wstring whole = failed + L"\r\n\r\nnetsh:\r\n" + kCannotStart + L"\r\n" + kWrongState;
+  EXPECT_EQ(w.TooltipW(ControlId::透明标签_tip), whole);
+  EXPECT_EQ(shownTip(), whole);
+  EXPECT_NE(GetWindowLongW(label, GWL_STYLE) & SS_NOTIFY, 0) << "the label lets the pointer through";
+
+  // A success keeps netsh's words in the tooltip only.
+  ResetStandIn();
+  kNetsh.SetOutput("\xD2\xD1\xC6\xF4\xB6\xAF\xB3\xD0\xD4\xD8\xCD\xF8\xC2\xE7\xA1\xA3\r\n");  // 已启动承载网络。
+  Click(ControlId::超级按钮_ope);
   EXPECT_EQ(Tip(), L"WIFI热点已开启");
-  EXPECT_TRUE(ButtonsEnabled());
-  EXPECT_EQ(GetFocus(), ope) << "the focus did not come back to the button";
+  EXPECT_EQ(shownTip(), L"WIFI热点已开启\r\n\r\nnetsh:\r\n已启动承载网络。");
+
+  // A stop that fails on standard error alone.
+  ResetStandIn();
+  kNetsh.SetOutput("", "The hosted network couldn't be stopped.\r\n");
+  StandInExit(1);
+  Click(ControlId::超级按钮_off);
+  EXPECT_EQ(Tip(), L"WIFI热点关闭失败：The hosted network couldn't be stopped.");
+
+  // The progress text has no output to show.
+  ResetStandIn();
+  StandInDelay(1500);
+  std::wstring tipMeanwhile;
+  std::thread watcher([&] {
+    Sleep(700);
+    tipMeanwhile = w.TooltipW(ControlId::透明标签_tip);
+  });
+  Click(ControlId::超级按钮_off);
+  watcher.join();
+  EXPECT_EQ(tipMeanwhile, L"正在关闭WIFI热点...");
+  EXPECT_EQ(shownTip(), L"WIFI热点已关闭");
+}
+
+// Wine's own wlanapi does not implement the hosted network: the state
+// cannot be told, and the status line goes by netsh alone, as it always did.
+TEST_F(HotspotSwitchTest, WithoutAnAnswerFromTheWlanApiNetshAloneDecides) {
+  ASSERT_EQ(TheHostedNetwork().Status().state, HotspotState::Unknown);
+  ASSERT_TRUE(WriteSettingsBesideProgram("[Wifi]\r\nSSID=Net\r\nCODE=12345678\r\n"));
+  ASSERT_TRUE(OpenMainWindow());  // as at start-up, the state shown if there is one
+  EXPECT_EQ(Tip(), L"为了防止开启蓝屏，请升级无线网卡驱动。");
+  Click(ControlId::超级按钮_ope);
+  EXPECT_EQ(Tip(), L"WIFI热点已开启");
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 3500) {
+    DrainMessages();
+    Sleep(20);
+  }
+  EXPECT_EQ(Tip(), L"WIFI热点已开启") << "a look at the unknown state changed the line";
+  Click(ControlId::超级按钮_off);
+  EXPECT_EQ(Tip(), L"WIFI热点已关闭");
+  CloseMainWindow();
+  ReleaseHotspot();
 }
 
 // Esc while the configuration runs: the window goes, the start command never
