@@ -82,7 +82,7 @@ void ShowStepOutcome(HotspotMechanism& mechanism, HotspotStep step, const StepRe
   const HotspotStatus status = mechanism.Status();
   const StepVerdict verdict = JudgeStep(step, ProcessIsElevated(), report, status);
   const std::wstring line = StepOutcomeText(step, verdict, status);
-  ShowStatus(line, StatusTooltip(line, status.devices, report.output));
+  ShowStatus(line, StatusTooltip(line, mechanism.Way(), status.devices, report.output));
   NoteHotspotShown(status, report.output);
 }
 
