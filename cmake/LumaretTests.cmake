@@ -2,13 +2,13 @@
 #
 #   lumaret_native_test(name SOURCES ... LIBS ...)
 #     built only in the native (Linux) build: pure logic, no Windows header.
-#   lumaret_wine_test(name SOURCES ... LIBS ... [STANDINS file ...] [REFUSING])
+#   lumaret_wine_test(name SOURCES ... LIBS ... [STANDINS file ...] [REFUSING] [WINRT])
 #     built only in the Windows build; ctest runs it under Wine (the
 #     toolchain's emulator). One Wine process per binary, so one add_test.
 #     STANDINS names System32 files (netsh.exe, wlanapi.dll) whose stand-ins
 #     the test installs, REFUSING says it puts the DLLs that must never load
-#     beside a program (testsupport/system_standin.h); see
-#     lumaret_test_standins.
+#     beside a program, WINRT that it registers the stand-in Windows Runtime
+#     classes (testsupport/system_standin.h); see lumaret_test_standins.
 
 # The built stand-ins, and the same folder as Wine sees it.
 set(LUMARET_STANDINS_DIR ${CMAKE_BINARY_DIR}/standins)
@@ -28,21 +28,24 @@ function(lumaret_wine_test name)
   if(NOT LUMARET_WINDOWS)
     return()
   endif()
-  cmake_parse_arguments(T "REFUSING" "" "SOURCES;LIBS;STANDINS" ${ARGN})
+  cmake_parse_arguments(T "REFUSING;WINRT" "" "SOURCES;LIBS;STANDINS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)
-  if(T_STANDINS OR T_REFUSING)
-    set(refusing "")
+  if(T_STANDINS OR T_REFUSING OR T_WINRT)
+    set(options "")
     if(T_REFUSING)
-      set(refusing REFUSING)
+      list(APPEND options REFUSING)
     endif()
-    lumaret_test_standins(${name} ${name} ${refusing} STANDINS ${T_STANDINS})
+    if(T_WINRT)
+      list(APPEND options WINRT)
+    endif()
+    lumaret_test_standins(${name} ${name} ${options} STANDINS ${T_STANDINS})
   endif()
 endfunction()
 
-# lumaret_test_standins(test target [REFUSING] STANDINS file ...)
+# lumaret_test_standins(test target [REFUSING] [WINRT] STANDINS file ...)
 # The environment of a test whose binary `target` uses stand-ins: a
 # behaviour folder of its own in the prefix (LUMARET_STANDIN_DIR), and, for
 # each System32 file, the "n" override that makes Wine run or load the
@@ -51,8 +54,11 @@ endfunction()
 # then looks for them in the program's folder first, as Windows does, where
 # the test puts the refusing ones. The overrides are appended to the
 # session's WINEDLLOVERRIDES; every process the test starts inherits both.
+# With WINRT, the stand-in Windows Runtime classes are built for the test,
+# which registers them in the prefix's registry itself (no override: Wine's
+# combase loads the DLL a class is registered with).
 function(lumaret_test_standins test target)
-  cmake_parse_arguments(S "REFUSING" "" "STANDINS" ${ARGN})
+  cmake_parse_arguments(S "REFUSING;WINRT" "" "STANDINS" ${ARGN})
   set(overrides "")
   foreach(file ${S_STANDINS})
     string(TOLOWER ${file} lower)
@@ -67,6 +73,9 @@ function(lumaret_test_standins test target)
   if(S_REFUSING)
     string(APPEND overrides "\;iphlpapi,bcrypt,msimg32=n,b")
     add_dependencies(${target} lumaret_refusing_dlls)
+  endif()
+  if(S_WINRT)
+    add_dependencies(${target} standin_mobile_hotspot)
   endif()
   target_link_libraries(${target} PRIVATE lumaret_testsupport)
   set_tests_properties(${test} PROPERTIES

@@ -49,6 +49,7 @@ HotspotStatus HostedNetwork::Status() {
   if (const std::optional<unsigned> interfaces = wlan_.CountInterfaces()) status.interfaces = static_cast<int>(*interfaces);
   if (hosted->state == HostedNetworkState::Active) {
     for (const MacAddress& mac : hosted->peers) status.devices.push_back(MacText(mac.data(), mac.size()));
+    status.deviceCount = status.devices.size();
   }
   return status;
 }

@@ -11,6 +11,7 @@ namespace lumaret {
 
 class HostedNetwork final : public HotspotMechanism {
  public:
+  HotspotWay Way() const override { return HotspotWay::HostedNetwork; }
   StepReport Configure(const std::string& name, const std::string& key) override;
   StepReport Start() override;
   StepReport Stop() override;

@@ -15,6 +15,8 @@ class HotspotMechanism {
  public:
   virtual ~HotspotMechanism() = default;
 
+  virtual HotspotWay Way() const = 0;
+
   // Each step runs to its end, while this thread's window messages keep
   // being handled.
   virtual StepReport Configure(const std::string& name, const std::string& key) = 0;

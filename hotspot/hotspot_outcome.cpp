@@ -16,6 +16,9 @@ const wchar_t kNotStartedCause[] = L"无法运行 netsh";
 const wchar_t kStayedIdleCause[] = L"承载网络未启动";
 const wchar_t kStayedActiveCause[] = L"承载网络仍在运行";
 const wchar_t kTimedOutCause[] = L"netsh 超时";
+const wchar_t kMobileTimedOutCause[] = L"移动热点超时";
+const wchar_t kMobileStayedOffCause[] = L"移动热点未开启";
+const wchar_t kMobileStayedOnCause[] = L"移动热点仍在运行";
 
 namespace {
 
@@ -36,6 +39,12 @@ StepVerdict JudgeStep(HotspotStep step, bool elevated, const StepReport& report,
   }
   if (commandSaidDone && stateAgrees) return {true, std::wstring()};
 
+  if (report.way == HotspotWay::MobileHotspot) {
+    if (!commandSaidDone && !report.lastLine.empty()) return {false, report.lastLine};
+    if (report.timedOut) return {false, kMobileTimedOutCause};
+    if (commandSaidDone) return {false, step == HotspotStep::Stop ? kMobileStayedOnCause : kMobileStayedOffCause};
+    return {false, L"移动热点返回 " + std::to_wstring(report.exitCode)};
+  }
   if (!elevated) return {false, kNotElevatedCause};
   if (status.interfaces == 0) return {false, kNoInterfaceCause};
   if (status.state == HotspotState::Unavailable) return {false, kUnavailableCause};
@@ -58,7 +67,7 @@ std::wstring FailureText(HotspotStep step, const std::wstring& cause) {
 std::wstring StepOutcomeText(HotspotStep step, const StepVerdict& verdict, const HotspotStatus& status) {
   if (!verdict.done) return FailureText(step, verdict.cause);
   if (step == HotspotStep::Stop) return kClosedText;
-  return status.state == HotspotState::Active ? ActiveText(status.devices.size()) : std::wstring(kOpenedText);
+  return status.state == HotspotState::Active ? ActiveText(status.deviceCount) : std::wstring(kOpenedText);
 }
 
 std::optional<std::wstring> RefreshedLine(const ShownHotspot& shown, HotspotState state, std::size_t devices) {
@@ -71,14 +80,21 @@ std::optional<std::wstring> RefreshedLine(const ShownHotspot& shown, HotspotStat
   return std::nullopt;
 }
 
-std::wstring StatusTooltip(const std::wstring& message, const std::vector<std::string>& devices,
+const wchar_t* WayName(HotspotWay way) {
+  return way == HotspotWay::MobileHotspot ? L"移动热点" : L"承载网络";
+}
+
+std::wstring StatusTooltip(const std::wstring& message, HotspotWay way, const std::vector<std::string>& devices,
                            const std::wstring& output) {
-  std::wstring tip = message;
+  std::wstring tip = message + L"\r\n方式：" + WayName(way);
   if (!devices.empty()) {
     tip += L"\r\n已连接的设备：";
     for (const std::string& mac : devices) tip += L"\r\n" + Widen(mac);
   }
-  if (!output.empty()) tip += L"\r\n\r\nnetsh:\r\n" + output;
+  if (!output.empty()) {
+    tip += way == HotspotWay::MobileHotspot ? L"\r\n\r\nWindows:\r\n" : L"\r\n\r\nnetsh:\r\n";
+    tip += output;
+  }
   return tip;
 }
 

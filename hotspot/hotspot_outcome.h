@@ -15,6 +15,11 @@ namespace lumaret {
 // told (no WLAN API, or one that answers with an error).
 enum class HotspotState { Unknown, Unavailable, Idle, Active };
 
+// The two ways Lumaret runs a hotspot: the hosted network through netsh,
+// and the Windows Mobile Hotspot (Windows 10 1607 and later), for Wi-Fi
+// adapters whose drivers have no hosted network.
+enum class HotspotWay { HostedNetwork, MobileHotspot };
+
 enum class HotspotStep { Configure, Start, Stop };
 
 extern const wchar_t kOpeningText[];      // "正在开启WIFI热点..."
@@ -32,9 +37,18 @@ extern const wchar_t kNotStartedCause[];      // "无法运行 netsh"
 extern const wchar_t kStayedIdleCause[];      // "承载网络未启动"
 extern const wchar_t kStayedActiveCause[];    // "承载网络仍在运行"
 extern const wchar_t kTimedOutCause[];        // "netsh 超时"
+// The Mobile Hotspot's own, after Windows' words for what went wrong.
+extern const wchar_t kMobileTimedOutCause[];       // "移动热点超时"
+extern const wchar_t kMobileStayedOffCause[];      // "移动热点未开启"
+extern const wchar_t kMobileStayedOnCause[];       // "移动热点仍在运行"
 
-// How a step's command went, as the mechanism that ran it reports it.
+// How a step's command went, as the mechanism that ran it reports it. For
+// the Mobile Hotspot the command is Windows' asynchronous operation: begun,
+// completed, cancelled at the time limit; its exit code is the operation's
+// status (0 for success) or the error code of a call that failed, and its
+// last line the reason in words (empty when it succeeded).
 struct StepReport {
+  HotspotWay way = HotspotWay::HostedNetwork;  // the way that ran it
   bool started = false;      // its process was created
   bool ended = false;        // it ended by itself
   bool timedOut = false;     // it ran past its time limit and was ended
@@ -47,7 +61,8 @@ struct StepReport {
 struct HotspotStatus {
   HotspotState state = HotspotState::Unknown;
   int interfaces = -1;               // wireless interfaces; -1 when unknown
-  std::vector<std::string> devices;  // the connected devices: 00-1A-2B-03-04-FF
+  std::size_t deviceCount = 0;       // connected devices, while active
+  std::vector<std::string> devices;  // their addresses where Windows tells them: 00-1A-2B-03-04-FF
 };
 
 // The command ended by itself with 0: it says it did what it was asked.
@@ -66,6 +81,10 @@ struct StepVerdict {
 // disagrees; the command's last line of output; the time limit; else
 // "netsh 返回 N" with its exit code. `status` is what Windows reports after
 // the step.
+// A step of the Mobile Hotspot, where Windows itself says what went wrong
+// (no netsh, and no elevation is named): Windows' words; the time limit
+// ("移动热点超时"); done, but the state disagrees ("移动热点未开启" /
+// "移动热点仍在运行").
 StepVerdict JudgeStep(HotspotStep step, bool elevated, const StepReport& report, const HotspotStatus& status);
 
 // "WIFI热点已开启，N台设备已连接".
@@ -92,9 +111,14 @@ struct ShownHotspot {
 // no longer; nothing when the state cannot be told or nothing changed.
 std::optional<std::wstring> RefreshedLine(const ShownHotspot& shown, HotspotState state, std::size_t devices);
 
-// The status line's tooltip: the whole message, then the connected devices'
-// addresses (each on its own line), then what the last command printed.
-std::wstring StatusTooltip(const std::wstring& message, const std::vector<std::string>& devices,
+// The way's name, as the tooltip gives it: "承载网络" / "移动热点".
+const wchar_t* WayName(HotspotWay way);
+
+// The status line's tooltip: the whole message, the way in use
+// ("方式：承载网络"), the connected devices' addresses (each on its own
+// line), then what the last command printed ("netsh:") or what Windows
+// added to the Mobile Hotspot's answer ("Windows:").
+std::wstring StatusTooltip(const std::wstring& message, HotspotWay way, const std::vector<std::string>& devices,
                            const std::wstring& output);
 
 }  // namespace lumaret

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "common/encoding.h"
@@ -13,8 +14,10 @@
 #include "hotspot/hotspot_commands.h"
 #include "hotspot/hotspot_outcome.h"
 #include "hotspot/hotspot_watch.h"
+#include "hotspot/mechanism_choice.h"
 #include "hotspot/settings_file.h"
 #include "hotspot/settings_path.h"
+#include "mobile_hotspot/mobile_hotspot.h"
 
 namespace lumaret {
 
@@ -63,8 +66,21 @@ bool CommandRunning() {
 
 bool WindowClosed() { return !TheWindow().IsOpen(); }
 
-// The way this click runs the hotspot: the hosted network, the one there is.
-HotspotMechanism& ChosenMechanism() { return TheHostedNetwork(); }
+HotspotMechanism& MechanismFor(HotspotWay way) {
+  if (way == HotspotWay::MobileHotspot) return TheMobileHotspot();
+  return TheHostedNetwork();
+}
+
+// The way a click (or the start-up) takes, from what Windows tells now
+// (mechanism_choice.h). The Mobile Hotspot is asked about only where the
+// hosted network may not serve.
+MechanismChoice ChosenMechanism() {
+  const HotspotStatus hosted = TheHostedNetwork().Status();
+  const bool mobileExists = ChoiceAsksForMobileHotspot(hosted.state) && TheMobileHotspot().Exists();
+  const HotspotState mobile = mobileExists && ChoiceAsksForMobileState(hosted.state) ? TheMobileHotspot().Status().state
+                                                                                     : HotspotState::Unknown;
+  return ChooseMechanism(hosted.state, hosted.interfaces, mobileExists, mobile);
+}
 
 // Whether this click configures: always in a run that started without a
 // saved name; otherwise when the boxes no longer hold what was last saved
@@ -76,14 +92,50 @@ bool ClickConfigures(const std::string& trimmedName, const std::string& trimmedK
                             AnsiCodePage());
 }
 
-// The last step's outcome on the status line, judged with what Windows
-// tells of the hotspot after it.
+// A step judged with what Windows tells of the hotspot after it.
+struct JudgedStep {
+  HotspotStep step = HotspotStep::Start;
+  StepReport report;
+  HotspotStatus status;
+  StepVerdict verdict;
+};
+
+JudgedStep Judge(HotspotMechanism& mechanism, HotspotStep step, const StepReport& report) {
+  JudgedStep judged{step, report, mechanism.Status(), StepVerdict()};
+  judged.verdict = JudgeStep(step, ProcessIsElevated(), report, judged.status);
+  return judged;
+}
+
+// The last step's outcome on the status line; the watch follows the way
+// that ran it from now on.
+void ShowStepOutcome(HotspotMechanism& mechanism, const JudgedStep& judged) {
+  const std::wstring line = StepOutcomeText(judged.step, judged.verdict, judged.status);
+  ShowStatus(line, StatusTooltip(line, mechanism.Way(), judged.status.devices, judged.report.output));
+  FollowHotspot(mechanism);
+  NoteHotspotShown(judged.status, judged.report.output);
+}
+
 void ShowStepOutcome(HotspotMechanism& mechanism, HotspotStep step, const StepReport& report) {
-  const HotspotStatus status = mechanism.Status();
-  const StepVerdict verdict = JudgeStep(step, ProcessIsElevated(), report, status);
-  const std::wstring line = StepOutcomeText(step, verdict, status);
-  ShowStatus(line, StatusTooltip(line, status.devices, report.output));
-  NoteHotspotShown(status, report.output);
+  ShowStepOutcome(mechanism, Judge(mechanism, step, report));
+}
+
+// Configures (when asked) and starts the hotspot one way; the untrimmed box
+// texts are saved once a configuration has succeeded, when `save`. The
+// network is started only once it holds the name and password asked for:
+// a failed configuration would start the old one. Nothing when the window
+// was closed meanwhile.
+std::optional<JudgedStep> OpenHotspot(HotspotMechanism& mechanism, bool configure, bool save, const std::string& name,
+                                      const std::string& key, const std::string& trimmedName,
+                                      const std::string& trimmedKey) {
+  if (configure) {
+    const StepReport configured = mechanism.Configure(trimmedName, trimmedKey);
+    if (WindowClosed()) return std::nullopt;
+    if (!CommandSaidDone(configured)) return Judge(mechanism, HotspotStep::Configure, configured);
+    if (save) SaveSettingsValues(name, key);
+  }
+  const StepReport started = mechanism.Start();
+  if (WindowClosed()) return std::nullopt;
+  return Judge(mechanism, HotspotStep::Start, started);
 }
 
 }  // namespace
@@ -96,7 +148,12 @@ void OnOpenHotspotClicked() {
   const std::string trimmedName = TrimSpaces(name, AnsiCodePage());
   const std::string trimmedKey = TrimSpaces(key, AnsiCodePage());
   const bool configure = ClickConfigures(trimmedName, trimmedKey);
-  if (configure) {
+  const MechanismChoice choice = ChosenMechanism();
+  // The Mobile Hotspot is configured on every click (it changes nothing
+  // when it holds the name and password already): Windows' own settings may
+  // have given it another name.
+  const bool mobileMayServe = choice.way == HotspotWay::MobileHotspot || choice.fallBack;
+  if (configure || mobileMayServe) {
     const InputProblem problem = CheckHotspotInput(trimmedName, trimmedKey, AnsiCodePage());
     if (problem != InputProblem::None) {
       ShowStatus(InputProblemText(problem));
@@ -106,44 +163,40 @@ void OnOpenHotspotClicked() {
 
   ShowStatus(kOpeningText);
   SwitchButtonsBusy busy;
-  HotspotMechanism& mechanism = ChosenMechanism();
-  if (configure) {
-    if (SavedSsid.empty()) {
-      std::string shortcut = "Lumaret";
-      CreateDesktopShortcut(shortcut, GetRunDirectory() + "\\" + GetExecutableName(), std::nullopt, std::nullopt, 1,
-                            std::string("Lumaret"));
-    }
-    // The network is started only once it holds the name and password
-    // asked for: a failed configuration would start the old one.
-    const StepReport configured = mechanism.Configure(trimmedName, trimmedKey);
-    if (WindowClosed()) return;
-    if (!CommandSaidDone(configured)) {
-      ShowStepOutcome(mechanism, HotspotStep::Configure, configured);
-      return;
-    }
-    SaveSettingsValues(name, key);
+  if (configure && SavedSsid.empty()) {
+    std::string shortcut = "Lumaret";
+    CreateDesktopShortcut(shortcut, GetRunDirectory() + "\\" + GetExecutableName(), std::nullopt, std::nullopt, 1,
+                          std::string("Lumaret"));
   }
-  const StepReport started = mechanism.Start();
-  if (WindowClosed()) return;
-  ShowStepOutcome(mechanism, HotspotStep::Start, started);
+  HotspotMechanism* mechanism = &MechanismFor(choice.way);
+  std::optional<JudgedStep> opened =
+      OpenHotspot(*mechanism, configure || choice.way == HotspotWay::MobileHotspot, configure, name, key,
+                  trimmedName, trimmedKey);
+  if (opened && !opened->verdict.done && choice.fallBack) {
+    mechanism = &TheMobileHotspot();
+    opened = OpenHotspot(*mechanism, true, configure, name, key, trimmedName, trimmedKey);
+  }
+  if (!opened) return;  // the window has gone
+  ShowStepOutcome(*mechanism, *opened);
 }
 
 void OnCloseHotspotClicked() {
   if (CommandRunning()) return;
   SwitchButtonsBusy busy;
   ShowStatus(kClosingText);
-  HotspotMechanism& mechanism = ChosenMechanism();
+  HotspotMechanism& mechanism = MechanismFor(ChosenMechanism().way);
   const StepReport stopped = mechanism.Stop();
   if (WindowClosed()) return;
   ShowStepOutcome(mechanism, HotspotStep::Stop, stopped);
 }
 
-void ShowHotspotState() { WatchHotspot(ChosenMechanism()); }
+void ShowHotspotState() { WatchHotspot(MechanismFor(ChosenMechanism().way)); }
 
 void ReleaseHotspot() {
   StopWatchingHotspot();
-  // A click may have used a way the watch does not look at.
+  // The choice asks both ways, whichever the watch looks at.
   TheHostedNetwork().Release();
+  TheMobileHotspot().Release();
 }
 
 }  // namespace lumaret

@@ -28,7 +28,7 @@ Watch watch;
 
 void Remember(const HotspotStatus& status) {
   if (status.state != HotspotState::Unknown) {
-    watch.shown = {status.state, status.devices.size()};
+    watch.shown = {status.state, status.deviceCount};
     watch.devices = status.devices;
   }
   // Only an active hotspot is looked at by the clock: its devices come and
@@ -49,13 +49,14 @@ void Look() {
   }
   if (watch.stepsRunning > 0 || !watch.mechanism) return;
   const HotspotStatus status = watch.mechanism->Status();
-  if (const std::optional<std::wstring> line = RefreshedLine(watch.shown, status.state, status.devices.size())) {
+  const HotspotWay way = watch.mechanism->Way();
+  if (const std::optional<std::wstring> line = RefreshedLine(watch.shown, status.state, status.deviceCount)) {
     watch.output.clear();  // the line no longer tells of that command
-    ShowStatus(*line, StatusTooltip(*line, status.devices, std::wstring()));
+    ShowStatus(*line, StatusTooltip(*line, way, status.devices, std::wstring()));
   } else if (status.state == HotspotState::Active && status.devices != watch.devices) {
     // The same number, other devices: only the tooltip changes.
     const std::wstring line = TheWindow().GetTextW(ControlId::透明标签_tip);
-    TheWindow().SetTooltipW(ControlId::透明标签_tip, StatusTooltip(line, status.devices, watch.output));
+    TheWindow().SetTooltipW(ControlId::透明标签_tip, StatusTooltip(line, way, status.devices, watch.output));
   }
   Remember(status);
 }
@@ -98,8 +99,8 @@ void WatchHotspot(HotspotMechanism& mechanism) {
   if (watch.window) mechanism.PostChanges(watch.window, kChangedMessage);
   const HotspotStatus status = mechanism.Status();
   if (status.state == HotspotState::Active) {
-    const std::wstring line = ActiveText(status.devices.size());
-    ShowStatus(line, StatusTooltip(line, status.devices, std::wstring()));
+    const std::wstring line = ActiveText(status.deviceCount);
+    ShowStatus(line, StatusTooltip(line, mechanism.Way(), status.devices, std::wstring()));
   }
   Remember(status);
 }
@@ -112,6 +113,13 @@ void StopWatchingHotspot() {
   const int stepsRunning = watch.stepsRunning;
   watch = Watch{};
   watch.stepsRunning = stepsRunning;
+}
+
+void FollowHotspot(HotspotMechanism& mechanism) {
+  if (watch.mechanism == &mechanism) return;
+  if (watch.mechanism) watch.mechanism->Release();  // no notification of the other way comes any more
+  watch.mechanism = &mechanism;
+  if (watch.window) mechanism.PostChanges(watch.window, kChangedMessage);
 }
 
 void NoteHotspotShown(const HotspotStatus& status, const std::wstring& output) {

@@ -26,6 +26,11 @@ void WatchHotspot(HotspotMechanism& mechanism);
 // what it holds from Windows.
 void StopWatchingHotspot();
 
+// From now on the watch follows `mechanism`, the way a click has just
+// taken (nothing changes when it is the one watched already); the line
+// stays as it is.
+void FollowHotspot(HotspotMechanism& mechanism);
+
 // Tells the watch what a step's outcome showed: Windows' status after the
 // step (what later looks are compared with) and the command's output (kept
 // in the tooltip while the line stays).

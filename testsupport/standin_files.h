@@ -16,7 +16,10 @@
 //                      begin<TAB>pid<TAB>program<TAB>show-window<TAB>console window<TAB>command line
 //                      end<TAB>pid<TAB>exit code
 //                      loaded<TAB>pid<TAB>module   (a DLL that refuses to load)
-//                      call<TAB>pid<TAB>function<TAB>result   (a DLL's function)
+//                      call<TAB>pid<TAB>function<TAB>result[<TAB>detail]
+//                                                      (a DLL's function, with
+//                                                      what it was given where
+//                                                      that matters)
 //                    program and module are the stand-in's own full path;
 //                    show-window is -1 when STARTF_USESHOWWINDOW was not
 //                    set; console window is 1 when the process got a
@@ -40,6 +43,35 @@
 //
 // and records every call of its functions (call lines; a notification it
 // sends is the function "notification" with its code as the result).
+//
+// The stand-in Windows Runtime classes of the Mobile Hotspot
+// ("mobilehotspot", standins/mobile_hotspot.cpp) take it from
+//
+//   mobilehotspot.offline      when present, there is no internet connection
+//                              profile (GetInternetConnectionProfile: none)
+//   mobilehotspot.capability   the TetheringCapability of the connection, as
+//                              a number (0, Enabled, when missing)
+//   mobilehotspot.state        "on", "off", "transition" or "unknown" (off
+//                              when missing); a start or stop that succeeds
+//                              makes it on or off
+//   mobilehotspot.clients      ClientCount (0 when missing)
+//   mobilehotspot.ssid         the access point's name and passphrase as
+//   mobilehotspot.passphrase   Windows keeps them, UTF-8 (a default of the
+//                              stand-in's when missing); a configuration
+//                              that completes writes them
+//   mobilehotspot.delay        milliseconds each asynchronous operation runs
+//                              before it completes (none when missing)
+//   mobilehotspot.start-status the TetheringOperationStatus a start or stop
+//   mobilehotspot.stop-status  completes with, as a number (0, Success)
+//   mobilehotspot.message      the result's AdditionalErrorMessage, UTF-8
+//   mobilehotspot.configure-error  when present, the HRESULT (decimal or
+//                              0x...) the configuration ends with, as Error
+//
+// and records every call of every object (call lines, the method's name
+// and HRESULT; an operation's events as "<operation>:completed",
+// "<operation>:Completed" (its handler called), ":Cancel", ":Close", with
+// the thread they happened on as the detail; put_Ssid, put_Passphrase and
+// ConfigureAccessPointAsync with the name and passphrase, UTF-8).
 //
 // Each line is appended with one write, so processes that overlap never
 // tear each other's lines. Only kernel32 is used here: stand-in DLLs

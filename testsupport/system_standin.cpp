@@ -76,6 +76,60 @@ SystemFileStandIn::~SystemFileStandIn() {
   if (!saved_.empty()) MoveFileExW(saved_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
+namespace {
+
+const wchar_t kActivatableClasses[] = L"Software\\Microsoft\\WindowsRuntime\\ActivatableClassId\\";
+
+}  // namespace
+
+ActivatableClassStandIn::ActivatableClassStandIn(const std::wstring& className, const std::wstring& dll)
+    : key_(kActivatableClasses + className) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    existed_ = true;
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+      DWORD nameLength = 256, type = 0, size = 0;
+      if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+      Value v{std::wstring(name, nameLength), type, std::vector<BYTE>(size)};
+      if (RegQueryValueExW(key, v.name.c_str(), nullptr, nullptr, v.data.data(), &size) == ERROR_SUCCESS) {
+        saved_.push_back(v);
+      }
+    }
+    RegCloseKey(key);
+  }
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  const std::wstring path = BuiltStandIn(dll);
+  const DWORD zero = 0;
+  registered_ =
+      RegSetValueExW(key, L"DllPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS &&
+      RegSetValueExW(key, L"ActivationType", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero) ==
+          ERROR_SUCCESS &&
+      RegSetValueExW(key, L"Threading", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero) ==
+          ERROR_SUCCESS &&
+      RegSetValueExW(key, L"TrustLevel", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero) ==
+          ERROR_SUCCESS;
+  RegCloseKey(key);
+}
+
+ActivatableClassStandIn::~ActivatableClassStandIn() {
+  RegDeleteKeyW(HKEY_LOCAL_MACHINE, key_.c_str());
+  if (!existed_) return;
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  for (const Value& v : saved_) {
+    RegSetValueExW(key, v.name.c_str(), 0, v.type, v.data.data(), static_cast<DWORD>(v.data.size()));
+  }
+  RegCloseKey(key);
+}
+
 void Behaviour::Write(const char* kind, const std::string& bytes) const {
   const std::string path = FilePath(name_, kind);
   HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -157,12 +211,13 @@ std::vector<Event> Behaviour::Events() const {
       e.pid = std::stoul(f[1]);
       e.exitCode = std::stoi(f[2]);
     } else if (line.rfind("call\t", 0) == 0) {
-      const std::vector<std::string> f = Fields(line, 4);
+      const std::vector<std::string> f = Fields(line, 5);
       if (f.size() < 4) continue;
       e.kind = Event::Kind::Call;
       e.pid = std::stoul(f[1]);
       e.program = f[2];
       e.exitCode = static_cast<int>(std::stoll(f[3]));
+      if (f.size() > 4) e.detail = f[4];
     } else if (line.rfind("loaded\t", 0) == 0) {
       const std::vector<std::string> f = Fields(line, 3);
       if (f.size() < 3) continue;

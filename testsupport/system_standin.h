@@ -15,7 +15,7 @@
 //   - A COM class goes under its CLSID in the prefix's registry with the
 //     built stand-in's full path as InprocServer32, a WinRT class under
 //     HKLM\Software\Microsoft\WindowsRuntime\ActivatableClassId\<name> with
-//     it as DllPath: BuiltStandIn gives that path.
+//     it as DllPath (ActivatableClassStandIn): BuiltStandIn gives that path.
 //
 // The stand-ins themselves are built once, into one folder of the build
 // (testsupport/CMakeLists.txt); nothing here changes how Lumaret calls
@@ -60,6 +60,36 @@ class SystemFileStandIn {
   bool installed_ = false;
 };
 
+// The built stand-in <dll> (a path under the build's stand-in folder,
+// L"winrt\\lumaret_mobile_hotspot.dll") registered as the in-process server
+// of the Windows Runtime class `className` in the prefix's registry, as
+// Windows registers its own: under
+// HKLM\Software\Microsoft\WindowsRuntime\ActivatableClassId\<className>,
+// DllPath its full path, ActivationType 0 (in-process), Threading 0 (both),
+// TrustLevel 0 (base). Wine's combase then loads it for
+// RoGetActivationFactory and RoActivateInstance. What was registered before
+// comes back afterwards (Wine registers none of the classes the tests
+// stand in for).
+class ActivatableClassStandIn {
+ public:
+  ActivatableClassStandIn(const std::wstring& className, const std::wstring& dll);
+  ~ActivatableClassStandIn();
+  ActivatableClassStandIn(const ActivatableClassStandIn&) = delete;
+  ActivatableClassStandIn& operator=(const ActivatableClassStandIn&) = delete;
+  bool registered() const { return registered_; }
+
+ private:
+  struct Value {
+    std::wstring name;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+  };
+  std::wstring key_;
+  bool existed_ = false;
+  std::vector<Value> saved_;
+  bool registered_ = false;
+};
+
 // One thing a stand-in recorded (see standin_files.h).
 struct Event {
   enum class Kind { Begin, End, Loaded, Call };
@@ -70,6 +100,7 @@ struct Event {
   bool consoleWindow = false;
   std::string commandLine;
   int exitCode = 0;  // End; Call: what the function returned
+  std::string detail;  // Call: what it was given or did, where recorded
 };
 
 // The behaviour files and records of one stand-in, by its name ("netsh").

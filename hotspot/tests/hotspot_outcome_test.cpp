@@ -104,6 +104,57 @@ TEST(JudgeStep, OneTableOfCauses) {
   }
 }
 
+// The Mobile Hotspot needs no elevation and has no netsh: Windows' words
+// come first, then the time limit, then a state that disagrees.
+TEST(JudgeStep, TheMobileHotspotsCauses) {
+  struct Operation {
+    bool started, ended, timedOut;
+    unsigned long status;
+    std::wstring words;
+  };
+  const Operation kSucceeded{true, true, false, 0, L""};
+  const Operation kRefused{false, false, false, 0, L"没有可共享的网络连接"};
+  const Operation kFailed{true, true, false, 3, L"无线网卡已关闭"};
+  const Operation kTimedOutOp{true, false, true, 0x800705B4, L""};
+  const Operation kSilent{true, true, false, 9, L""};
+  const struct {
+    const char* label;
+    Step step;
+    bool elevated;
+    S state;
+    Operation operation;
+    bool done;
+    std::wstring cause;
+  } cases[] = {
+      {"started, on", Step::Start, false, S::Active, kSucceeded, true, L""},
+      {"started, state unknown", Step::Start, true, S::Unknown, kSucceeded, true, L""},
+      {"stopped, off", Step::Stop, false, S::Idle, kSucceeded, true, L""},
+      {"configured while off", Step::Configure, true, S::Idle, kSucceeded, true, L""},
+      {"no connection, not elevated: no word of elevation", Step::Start, false, S::Unknown, kRefused, false,
+       L"没有可共享的网络连接"},
+      {"Windows' status", Step::Start, true, S::Idle, kFailed, false, L"无线网卡已关闭"},
+      {"the time limit", Step::Stop, false, S::Active, kTimedOutOp, false, L"移动热点超时"},
+      {"started, yet off", Step::Start, false, S::Idle, kSucceeded, false, L"移动热点未开启"},
+      {"stopped, yet on", Step::Stop, true, S::Active, kSucceeded, false, L"移动热点仍在运行"},
+      {"a status without words", Step::Start, true, S::Idle, kSilent, false, L"移动热点返回 9"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    StepReport report;
+    report.way = HotspotWay::MobileHotspot;
+    report.started = c.operation.started;
+    report.ended = c.operation.ended;
+    report.timedOut = c.operation.timedOut;
+    report.exitCode = c.operation.status;
+    report.lastLine = c.operation.words;
+    HotspotStatus status;
+    status.state = c.state;
+    const StepVerdict v = JudgeStep(c.step, c.elevated, report, status);
+    EXPECT_EQ(v.done, c.done);
+    EXPECT_EQ(v.cause, c.cause);
+  }
+}
+
 TEST(StatusTexts, WithTheDeviceCountAndTheCause) {
   EXPECT_EQ(ActiveText(0), L"WIFI热点已开启，0台设备已连接");
   EXPECT_EQ(ActiveText(2), L"WIFI热点已开启，2台设备已连接");
@@ -114,11 +165,16 @@ TEST(StatusTexts, WithTheDeviceCountAndTheCause) {
 
   HotspotStatus active;
   active.state = S::Active;
+  active.deviceCount = 2;
   active.devices = {"00-1A-2B-03-04-FF", "00-1A-2B-03-04-EE"};
+  HotspotStatus countOnly;  // the Mobile Hotspot tells no addresses
+  countOnly.state = S::Active;
+  countOnly.deviceCount = 3;
   HotspotStatus unknown;
   const StepVerdict done{true, L""};
   const StepVerdict failed{false, L"未找到无线网卡"};
   EXPECT_EQ(StepOutcomeText(Step::Start, done, active), L"WIFI热点已开启，2台设备已连接");
+  EXPECT_EQ(StepOutcomeText(Step::Start, done, countOnly), L"WIFI热点已开启，3台设备已连接");
   EXPECT_EQ(StepOutcomeText(Step::Start, done, unknown), L"WIFI热点已开启");
   EXPECT_EQ(StepOutcomeText(Step::Stop, done, unknown), L"WIFI热点已关闭");
   EXPECT_EQ(StepOutcomeText(Step::Start, failed, unknown), L"WIFI热点开启失败：未找到无线网卡");
@@ -153,14 +209,21 @@ TEST(RefreshedLine, ChangesOnlyWithTheStateOrTheCount) {
   }
 }
 
-TEST(StatusTooltip, TheMessageTheDevicesAndTheOutput) {
-  EXPECT_EQ(StatusTooltip(L"WIFI热点已关闭", {}, L""), L"WIFI热点已关闭");
-  EXPECT_EQ(StatusTooltip(L"WIFI热点已开启，2台设备已连接", {"00-1A-2B-03-04-FF", "02-00-00-00-00-01"}, L""),
-            L"WIFI热点已开启，2台设备已连接\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n02-00-00-00-00-01");
-  EXPECT_EQ(StatusTooltip(L"WIFI热点开启失败：" + kLine, {}, L"无法启动承载网络。\r\n" + kLine),
-            L"WIFI热点开启失败：" + kLine + L"\r\n\r\nnetsh:\r\n无法启动承载网络。\r\n" + kLine);
-  EXPECT_EQ(StatusTooltip(L"WIFI热点已开启，1台设备已连接", {"00-1A-2B-03-04-FF"}, L"已启动承载网络。"),
-            L"WIFI热点已开启，1台设备已连接\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n\r\nnetsh:\r\n已启动承载网络。");
+TEST(StatusTooltip, TheMessageTheWayTheDevicesAndTheOutput) {
+  const HotspotWay hosted = HotspotWay::HostedNetwork;
+  const HotspotWay mobile = HotspotWay::MobileHotspot;
+  EXPECT_EQ(StatusTooltip(L"WIFI热点已关闭", hosted, {}, L""), L"WIFI热点已关闭\r\n方式：承载网络");
+  EXPECT_EQ(StatusTooltip(L"WIFI热点已开启，2台设备已连接", hosted, {"00-1A-2B-03-04-FF", "02-00-00-00-00-01"}, L""),
+            L"WIFI热点已开启，2台设备已连接\r\n方式：承载网络\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n02-00-00-00-00-01");
+  EXPECT_EQ(StatusTooltip(L"WIFI热点开启失败：" + kLine, hosted, {}, L"无法启动承载网络。\r\n" + kLine),
+            L"WIFI热点开启失败：" + kLine + L"\r\n方式：承载网络\r\n\r\nnetsh:\r\n无法启动承载网络。\r\n" + kLine);
+  EXPECT_EQ(StatusTooltip(L"WIFI热点已开启，1台设备已连接", hosted, {"00-1A-2B-03-04-FF"}, L"已启动承载网络。"),
+            L"WIFI热点已开启，1台设备已连接\r\n方式：承载网络\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n\r\nnetsh:\r\n"
+            L"已启动承载网络。");
+  EXPECT_EQ(StatusTooltip(L"WIFI热点已开启，3台设备已连接", mobile, {}, L""),
+            L"WIFI热点已开启，3台设备已连接\r\n方式：移动热点");
+  EXPECT_EQ(StatusTooltip(L"WIFI热点开启失败：无线网卡已关闭", mobile, {}, L"The Wi-Fi radio is off."),
+            L"WIFI热点开启失败：无线网卡已关闭\r\n方式：移动热点\r\n\r\nWindows:\r\nThe Wi-Fi radio is off.");
 }
 
 }  // namespace

@@ -95,7 +95,8 @@ TEST_F(HotspotStateTest, ActiveAtStartIsShownWithItsDevices) {
   Hosted("active", std::string(kDeviceA) + "\r\n" + kDeviceB + "\r\n");
   Open();
   EXPECT_EQ(Tip(), L"WIFI热点已开启，2台设备已连接");
-  EXPECT_EQ(Tooltip(), L"WIFI热点已开启，2台设备已连接\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n02-11-22-33-44-55");
+  EXPECT_EQ(Tooltip(), L"WIFI热点已开启，2台设备已连接\r\n方式：承载网络\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n"
+                        L"02-11-22-33-44-55");
 }
 
 TEST_F(HotspotStateTest, NotActiveAtStartLeavesTheNotice) {
@@ -122,7 +123,8 @@ TEST_F(HotspotStateTest, DevicesComingAndGoingWhileTheWindowIsOpen) {
 
   kWlan.Set("peers", std::string(kDeviceA) + "\r\n" + kDeviceB + "\r\n");
   EXPECT_TRUE(PumpUntil([&] { return Tip() == L"WIFI热点已开启，2台设备已连接"; }, 5000)) << "the device did not show";
-  EXPECT_EQ(Tooltip(), L"WIFI热点已开启，2台设备已连接\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n02-11-22-33-44-55");
+  EXPECT_EQ(Tooltip(), L"WIFI热点已开启，2台设备已连接\r\n方式：承载网络\r\n已连接的设备：\r\n00-1A-2B-03-04-FF\r\n"
+                        L"02-11-22-33-44-55");
   EXPECT_EQ(textsSet_, 1);
 
   kWlan.Set("peers", std::string(kDeviceA) + "\r\n" + kDeviceC + "\r\n");
@@ -132,7 +134,7 @@ TEST_F(HotspotStateTest, DevicesComingAndGoingWhileTheWindowIsOpen) {
 
   Hosted("idle", std::string(kDeviceA) + "\r\n");
   EXPECT_TRUE(PumpUntil([&] { return Tip() == L"WIFI热点已关闭"; }, 5000)) << "the stop from outside did not show";
-  EXPECT_EQ(Tooltip(), L"WIFI热点已关闭");
+  EXPECT_EQ(Tooltip(), L"WIFI热点已关闭\r\n方式：承载网络");
 }
 
 // Without notifications the clock alone brings a change in.
@@ -172,7 +174,7 @@ TEST_F(HotspotStateTest, ACommandThatSaysDoneButChangesNothingFails) {
   kNetsh.SetOutput("\xD2\xD1\xC6\xF4\xB6\xAF\xB3\xD0\xD4\xD8\xCD\xF8\xC2\xE7\xA1\xA3\r\n");  // 已启动承载网络。
   Click(ControlId::超级按钮_ope);
   EXPECT_EQ(Tip(), L"WIFI热点开启失败：承载网络未启动");
-  EXPECT_EQ(Tooltip(), L"WIFI热点开启失败：承载网络未启动\r\n\r\nnetsh:\r\n已启动承载网络。");
+  EXPECT_EQ(Tooltip(), L"WIFI热点开启失败：承载网络未启动\r\n方式：承载网络\r\n\r\nnetsh:\r\n已启动承载网络。");
 
   CloseMainWindow();
   kNetsh.Reset();
@@ -210,7 +212,7 @@ TEST_F(HotspotStateTest, FailuresNameWhatWindowsSays) {
     Click(ControlId::超级按钮_ope);
     EXPECT_EQ(Tip(), c.tip);
     EXPECT_EQ(Tooltip(), std::wstring(c.tip) +
-                             L"\r\n\r\nnetsh:\r\n无法启动承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。");
+                             L"\r\n方式：承载网络\r\n\r\nnetsh:\r\n无法启动承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。");
     CloseMainWindow();
   }
 }

@@ -624,7 +624,7 @@ TEST_F(HotspotSwitchTest, NetshsOwnWordsReachTheStatusLineAndItsTooltip) {
   Click(ControlId::超级按钮_ope);
   const std::wstring failed = L"WIFI热点开启失败：" + kWrongState;
   EXPECT_EQ(Tip(), failed) << "the label holds the whole message";
-  const std::wstring whole = failed + L"\r\n\r\nnetsh:\r\n" + kCannotStart + L"\r\n" + kWrongState;
+  const std::wstring whole = failed + L"\r\n方式：承载网络\r\n\r\nnetsh:\r\n" + kCannotStart + L"\r\n" + kWrongState;
   EXPECT_EQ(w.TooltipW(ControlId::透明标签_tip), whole);
   EXPECT_EQ(shownTip(), whole);
   EXPECT_NE(GetWindowLongW(label, GWL_STYLE) & SS_NOTIFY, 0) << "the label lets the pointer through";
@@ -634,7 +634,7 @@ TEST_F(HotspotSwitchTest, NetshsOwnWordsReachTheStatusLineAndItsTooltip) {
   kNetsh.SetOutput("\xD2\xD1\xC6\xF4\xB6\xAF\xB3\xD0\xD4\xD8\xCD\xF8\xC2\xE7\xA1\xA3\r\n");  // 已启动承载网络。
   Click(ControlId::超级按钮_ope);
   EXPECT_EQ(Tip(), L"WIFI热点已开启");
-  EXPECT_EQ(shownTip(), L"WIFI热点已开启\r\n\r\nnetsh:\r\n已启动承载网络。");
+  EXPECT_EQ(shownTip(), L"WIFI热点已开启\r\n方式：承载网络\r\n\r\nnetsh:\r\n已启动承载网络。");
 
   // A stop that fails on standard error alone.
   ResetStandIn();
@@ -654,7 +654,7 @@ TEST_F(HotspotSwitchTest, NetshsOwnWordsReachTheStatusLineAndItsTooltip) {
   Click(ControlId::超级按钮_off);
   watcher.join();
   EXPECT_EQ(tipMeanwhile, L"正在关闭WIFI热点...");
-  EXPECT_EQ(shownTip(), L"WIFI热点已关闭");
+  EXPECT_EQ(shownTip(), L"WIFI热点已关闭\r\n方式：承载网络");
 }
 
 // Wine's own wlanapi does not implement the hosted network: the state
