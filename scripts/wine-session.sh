@@ -15,8 +15,15 @@ export WINEPREFIX="$session/prefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export LC_ALL=zh_CN.UTF-8
-# No Mono or Gecko installers: the program needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installers: the program needs neither. No menu or desktop
+# entries written for the host by winemenubuilder either.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# A home of the session's own: the prefix links its Desktop and Documents
+# into $HOME, and the tests make shortcuts on the desktop. They must land in
+# the session, not in the home of whoever runs the tests (and two sessions at
+# once must not share one desktop).
+export HOME="$session/home"
+mkdir -p "$HOME"
 
 xvfb_pid=""
 cleanup() {
