@@ -144,6 +144,7 @@ class MainWindow final : public WindowToolkit {
   // Every control at its place at dpi_ (the panel's children are then laid
   // out by LayOutAdapterPanel), the edit boxes' lines centred again.
   void PlaceControls();
+  // A name or password box's line centred for its font and height.
   void CentreLine(ControlId id);
   void SetPlace(ControlId id, const Rect& r);
   void ShowPanel(bool shown);
