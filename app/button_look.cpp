@@ -4,7 +4,7 @@
 
 namespace lumaret {
 
-ButtonAppearance ChooseAppearance(ControlKind kind, const ButtonCondition& c) {
+ButtonAppearance ChooseAppearance(ControlKind kind, const ButtonCondition& c, int dpi) {
   const bool twoState = kind == ControlKind::TwoStateButton;
   ButtonAppearance a;
   if (c.disabled) {
@@ -16,7 +16,7 @@ ButtonAppearance ChooseAppearance(ControlKind kind, const ButtonCondition& c) {
     a.picture = PictureState::Lit;
     a.blackCaption = true;
   }
-  if (c.pressed && !twoState) a.shift = 1;
+  if (c.pressed && !twoState) a.shift = PressedShift(dpi);
   return a;
 }
 

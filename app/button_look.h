@@ -4,6 +4,7 @@
 // ends. Pure: no Windows header.
 #pragma once
 
+#include "app/dpi_scale.h"
 #include "app/window_description.h"
 
 namespace lumaret {
@@ -27,9 +28,14 @@ struct ButtonAppearance {
 };
 
 // Disabled first, then pressed or hover (for the two-state button also
-// checked), then normal. Pressed buttons shift by one pixel, except the
-// two-state button.
-ButtonAppearance ChooseAppearance(ControlKind kind, const ButtonCondition& c);
+// checked), then normal. Pressed buttons shift, except the two-state button:
+// by PressedShift(dpi).
+ButtonAppearance ChooseAppearance(ControlKind kind, const ButtonCondition& c, int dpi = kDesignDpi);
+
+// How far a pressed button's picture or caption moves right and down: one
+// pixel at 96 DPI, scaled like every length, and never less than one, so a
+// press shows at any scale.
+constexpr int PressedShift(int dpi) { return ScaleToDpi(1, dpi) > 1 ? ScaleToDpi(1, dpi) : 1; }
 
 // Top-left corner of a picture placed in a button: the difference of the
 // sizes halved, each division truncated toward zero.

@@ -170,7 +170,7 @@ void ControlLook::DrawControl(const MainWindow& window, ControlId id, const DRAW
   c.pressed = (item.itemState & ODS_SELECTED) != 0;
   c.hover = s.hover();
   c.checked = s.checked;
-  const ButtonAppearance a = ChooseAppearance(d.kind, c);
+  const ButtonAppearance a = ChooseAppearance(d.kind, c, window.dpi());
   const std::wstring text = window.GetTextW(id);
 
   switch (d.kind) {

@@ -4,6 +4,9 @@
 
 #include "app/accessible_name.h"
 #include "app/control_look.h"
+#include "app/dpi_scale.h"
+#include "app/panel_layout.h"
+#include "app/window_dpi.h"
 #include "common/encoding.h"
 
 namespace lumaret {
@@ -11,6 +14,8 @@ namespace lumaret {
 namespace {
 
 const wchar_t kWindowClass[] = L"LumaretMainWindow";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowExStyle = WS_EX_CONTROLPARENT;
 constexpr UINT_PTR kSubclassId = 1;         // the kind's own subclass, below
 constexpr UINT_PTR kControlSubclassId = 2;  // ControlProc, on every control
 
@@ -182,7 +187,59 @@ int LineMargin(HWND box, int height) {
   return tm.tmHeight > 0 && tm.tmHeight < height ? (height - tm.tmHeight) / 2 : 0;
 }
 
+// The window's outer size at `dpi`: its client area at 96 DPI scaled, in the
+// frame Windows draws at `dpi`.
+Size OuterSizeAt(int dpi) {
+  return MainWindowSizeAt(dpi, FrameSizeAt(kWindowStyle, kWindowExStyle, kDesignDpi),
+                          FrameSizeAt(kWindowStyle, kWindowExStyle, dpi));
+}
+
 }  // namespace
+
+MainWindow::Fonts MainWindow::MakeFonts(int dpi) {
+  Fonts f;
+  // Windows makes the stock font for the system DPI; at another DPI the
+  // same font is made with its height scaled.
+  f.gui = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const int system = SystemDpi();
+  LOGFONTW lf{};
+  if (dpi != system && GetObjectW(f.gui, sizeof lf, &lf) == sizeof lf) {
+    lf.lfHeight = MulDiv(lf.lfHeight, dpi, system);
+    lf.lfWidth = MulDiv(lf.lfWidth, dpi, system);
+    if (HFONT scaled = CreateFontIndirectW(&lf)) {
+      f.gui = scaled;
+      f.ownsGui = true;
+    }
+  }
+  f.box = CreateFontW(-ScaleToDpi(kBoxFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"黑体");
+  return f;
+}
+
+void MainWindow::DeleteFonts(const Fonts& f) {
+  if (f.ownsGui && f.gui) DeleteObject(f.gui);
+  if (f.box) DeleteObject(f.box);
+}
+
+HFONT MainWindow::FontFor(ControlKind kind) const {
+  return kind == ControlKind::EditBox && fonts_.box ? fonts_.box : fonts_.gui;
+}
+
+void MainWindow::SetIcons() {
+  const struct {
+    WPARAM which;
+    int width, height;
+  } icons[] = {{ICON_SMALL, SystemMetricAt(SM_CXSMICON, dpi_), SystemMetricAt(SM_CYSMICON, dpi_)},
+               {ICON_BIG, SystemMetricAt(SM_CXICON, dpi_), SystemMetricAt(SM_CYICON, dpi_)}};
+  for (std::size_t i = 0; i < icons_.size(); ++i) {
+    HICON icon = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, icons[i].width, icons[i].height, 0));
+    if (!icon) continue;
+    SendMessageW(hwnd_, WM_SETICON, icons[i].which, reinterpret_cast<LPARAM>(icon));
+    if (icons_[i]) DestroyIcon(icons_[i]);
+    icons_[i] = icon;
+  }
+}
 
 MainWindow& TheMainWindow() {
   static MainWindow window;
@@ -211,17 +268,22 @@ bool MainWindow::Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandl
     if (!RegisterClassExW(&wc)) return false;
   }
 
-  look_.Load(instance);
-  guiFont_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  boxFont_ = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"黑体");
-
-  const Point origin = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                     kMainWindowWidth, kMainWindowHeight);
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, kMainWindowTitle, style, origin.x, origin.y,
+  // Made hidden at its size at 96 DPI first: the DPI it is drawn at is that
+  // of the monitor it lands on, which only the window itself can tell.
+  instance_ = instance;
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  Point origin = CentredOrigin(screenWidth, screenHeight, kMainWindowWidth, kMainWindowHeight);
+  hwnd_ = CreateWindowExW(kWindowExStyle, kWindowClass, kMainWindowTitle, kWindowStyle, origin.x, origin.y,
                           kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
   if (!hwnd_) return false;
+  dpi_ = WindowDpi(hwnd_);
+  const Size size = OuterSizeAt(dpi_);
+  origin = CentredOrigin(screenWidth, screenHeight, size.width, size.height);
+  SetWindowPos(hwnd_, nullptr, origin.x, origin.y, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+  look_.Load(instance, dpi_);
+  fonts_ = MakeFonts(dpi_);
+  SetIcons();
   if (!CreateControls(instance)) {
     Destroy();
     return false;
@@ -266,20 +328,17 @@ bool MainWindow::CreateControls(HINSTANCE instance) {
     }
     if (d.takesFocus) style |= WS_TABSTOP;
     HWND parent = d.inPanel ? Control(ControlId::分组框1) : hwnd_;
-    HWND h = CreateWindowExW(exStyle, cls, d.text, style, d.place.left, d.place.top, d.place.width, d.place.height,
-                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandIdOf(d.id))), instance,
-                             nullptr);
+    const Rect place = PlaceAt(d.id, dpi_);
+    HWND h = CreateWindowExW(exStyle, cls, d.text, style, place.left, place.top, place.width, place.height, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandIdOf(d.id))), instance, nullptr);
     if (!h) return false;
     controls_[static_cast<std::size_t>(d.id)] = h;
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(d.kind == ControlKind::EditBox && boxFont_ ? boxFont_ : guiFont_),
-                 FALSE);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(d.kind)), FALSE);
     switch (d.kind) {
-      case ControlKind::EditBox: {
+      case ControlKind::EditBox:
         SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(d.inputLimit), 0);
-        SetWindowSubclass(h, EditBoxProc, kSubclassId, static_cast<DWORD_PTR>(LineMargin(h, d.place.height)));
-        SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        CentreLine(d.id);
         break;
-      }
       case ControlKind::ReportBox:
         SendMessageW(h, EM_SETLIMITTEXT, 0, 0);  // no limit of its own
         SetWindowSubclass(h, ReportBoxProc, kSubclassId, 0);
@@ -320,7 +379,7 @@ void MainWindow::CreateTooltips(HINSTANCE instance) {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance,
                              nullptr);
   if (!tooltip_) return;
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kTooltipWrapWidth, dpi_));
   for (const ControlDescription& d : Controls()) {
     if (d.tooltip) SetTooltipW(d.id, d.tooltip);
   }
@@ -555,6 +614,59 @@ void MainWindow::SetHeight(ControlId id, int v) {
   SetPlace(id, r);
 }
 
+void MainWindow::CentreLine(ControlId id) {
+  HWND h = Control(id);
+  if (!h) return;
+  SetWindowSubclass(h, EditBoxProc, kSubclassId, static_cast<DWORD_PTR>(LineMargin(h, GetPlace(id).height)));
+  SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void MainWindow::PlaceControls() {
+  for (const ControlDescription& d : Controls()) {
+    SetPlace(d.id, PlaceAt(d.id, dpi_));
+    if (d.kind == ControlKind::EditBox) CentreLine(d.id);
+  }
+}
+
+void MainWindow::LayOutAdapterPanel() {
+  const PanelGeometry before{GetPlace(ControlId::分组框1), GetPlace(ControlId::编辑框1), GetPlace(ControlId::按钮1),
+                             GetPlace(ControlId::按钮2), GetPlace(ControlId::透明标签3)};
+  const PanelGeometry g = LayOutAdapterPanelGeometry(Width(), Height(), before, dpi_);
+  const struct {
+    ControlId id;
+    Rect r;
+  } places[] = {{ControlId::分组框1, g.panel},
+                {ControlId::编辑框1, g.report},
+                {ControlId::按钮1, g.close},
+                {ControlId::按钮2, g.refresh},
+                {ControlId::透明标签3, g.hint}};
+  for (const auto& p : places) {
+    SetWidth(p.id, p.r.width);
+    SetHeight(p.id, p.r.height);
+    SetLeft(p.id, p.r.left);
+    SetTop(p.id, p.r.top);
+  }
+}
+
+void MainWindow::ChangeDpi(int dpi, const RECT& suggested) {
+  dpi_ = dpi > 0 ? dpi : kDesignDpi;
+  // The controls take the new fonts before the old ones go.
+  const Fonts old = fonts_;
+  fonts_ = MakeFonts(dpi_);
+  for (const ControlDescription& d : Controls()) {
+    SendMessageW(Control(d.id), WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(d.kind)), FALSE);
+  }
+  DeleteFonts(old);
+  look_.Load(instance_, dpi_);
+  SetIcons();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceControls();
+  LayOutAdapterPanel();
+  if (tooltip_) SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kTooltipWrapWidth, dpi_));
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 int MainWindow::Width() const {
   RECT r{};
   if (hwnd_) GetWindowRect(hwnd_, &r);
@@ -608,9 +720,20 @@ LRESULT MainWindow::HandleMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // the focus: it goes on to the control that last had it.
       RestoreFocus();
       return 0;
+    case WM_DPICHANGED:
+      // Moved to a monitor of another scale (or the scale changed): both
+      // halves of wp carry the new DPI, lp the rectangle Windows suggests.
+      if (lp) ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_DESTROY: {
-      if (boxFont_) DeleteObject(boxFont_);
-      boxFont_ = nullptr;
+      // Nothing paints any more: the fonts and icons go with the window.
+      DeleteFonts(fonts_);
+      fonts_ = Fonts{};
+      for (HICON& icon : icons_) {
+        if (icon) DestroyIcon(icon);
+        icon = nullptr;
+      }
+      dpi_ = kDesignDpi;
       hwnd_ = nullptr;
       tooltip_ = nullptr;
       controls_.fill(nullptr);

@@ -3,6 +3,11 @@
 // toolkit the click handlers use: read and set texts (ANSI texts cross into
 // the Unicode window converted through the ANSI code page), enable, check,
 // show and move controls.
+//
+// The window is drawn at the DPI of its monitor (the manifest declares it
+// per-monitor aware): every place, size, font and picture of the
+// description, given at 96 DPI, is scaled to the window's DPI when it is
+// made, and again when Windows moves it to a monitor of another scale.
 #pragma once
 
 #include <windows.h>
@@ -32,9 +37,11 @@ class MainWindow final : public WindowToolkit {
   using ClickHandler = void (*)(ControlId);
   using CreatedHandler = void (*)();
 
-  // Creates the window and all its controls, hidden, installs it as the
-  // handlers' window toolkit, then raises the created event. The window itself stays invisible until Show(). False when the
-  // window could not be made.
+  // Creates the window and all its controls, hidden, at the DPI of the
+  // monitor it lands on (centred on the primary one), installs it as the
+  // handlers' window toolkit, then raises the created event. The window
+  // itself stays invisible until Show(). False when the window could not be
+  // made.
   bool Create(HINSTANCE instance, CreatedHandler onCreated, ClickHandler onClick);
   // Shows and activates the window; the focus goes to the control that last
   // had it, the name box at first.
@@ -98,6 +105,13 @@ class MainWindow final : public WindowToolkit {
   // The window's own outer size.
   int Width() const;
   int Height() const;
+  // Sizes the adapter panel to the window's outer size and arranges its
+  // four children along it, by the layout steps at the window's DPI.
+  void LayOutAdapterPanel();
+
+  // The DPI the window is drawn at; places and sizes are those of the
+  // description scaled to it.
+  int dpi() const { return dpi_; }
 
   ControlState& State(ControlId id) { return states_[static_cast<std::size_t>(id)]; }
   const ControlState& State(ControlId id) const { return states_[static_cast<std::size_t>(id)]; }
@@ -112,6 +126,26 @@ class MainWindow final : public WindowToolkit {
  private:
   bool CreateControls(HINSTANCE instance);
   void CreateTooltips(HINSTANCE instance);
+  // The fonts at one DPI: the default GUI font (the stock one at the system
+  // DPI, else one made for the DPI) and the name and password boxes' font.
+  struct Fonts {
+    HFONT gui = nullptr;
+    bool ownsGui = false;
+    HFONT box = nullptr;
+  };
+  static Fonts MakeFonts(int dpi);
+  static void DeleteFonts(const Fonts& fonts);
+  HFONT FontFor(ControlKind kind) const;
+  // The window's small and large icons at dpi_, from the icon's images.
+  void SetIcons();
+  // WM_DPICHANGED: everything scaled to the new DPI, the window moved to
+  // the rectangle Windows suggests; texts, states and focus stay.
+  void ChangeDpi(int dpi, const RECT& suggested);
+  // Every control at its place at dpi_ (the panel's children are then laid
+  // out by LayOutAdapterPanel), the edit boxes' lines centred again.
+  void PlaceControls();
+  // A name or password box's line centred for its font and height.
+  void CentreLine(ControlId id);
   void SetPlace(ControlId id, const Rect& r);
   void ShowPanel(bool shown);
   // Visible (with all its parents) and enabled, and one that takes the focus.
@@ -123,10 +157,12 @@ class MainWindow final : public WindowToolkit {
   // control that gets it back on activation.
   void MoveFocusTo(HWND target);
 
+  HINSTANCE instance_ = nullptr;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
-  HFONT guiFont_ = nullptr;
-  HFONT boxFont_ = nullptr;
+  int dpi_ = kDesignDpi;
+  Fonts fonts_;                   // at dpi_
+  std::array<HICON, 2> icons_{};  // small and large, at dpi_
   ControlLook look_;
   ClickHandler onClick_ = nullptr;
   std::array<HWND, kControlCount> controls_{};

@@ -1,6 +1,7 @@
 // Arithmetic of the adapter panel's layout. Pure: no Windows header.
 #pragma once
 
+#include "app/dpi_scale.h"
 #include "app/window_description.h"
 
 namespace lumaret {
@@ -18,10 +19,14 @@ struct PanelGeometry {
 // The layout steps in their order, each reading what the steps before it
 // set, for a window of the given outer size. `start` holds the places before
 // the layout; what the steps do not set (the panel's place, the children's
-// heights) is kept from it.
-PanelGeometry LayOutAdapterPanelGeometry(int windowWidth, int windowHeight, PanelGeometry start);
+// sizes but the report's and the hint's width) is kept from it. The steps'
+// own lengths (2, 10, 100, 50 and 300 pixels at 96 DPI) are scaled to `dpi`
+// like every place of the window, so for the window's outer size at a DPI
+// the result is the 96-DPI layout scaled, each value within a pixel of it.
+PanelGeometry LayOutAdapterPanelGeometry(int windowWidth, int windowHeight, PanelGeometry start,
+                                         int dpi = kDesignDpi);
 
-// The design-time places from the window's description.
-PanelGeometry DesignPanelGeometry();
+// The design-time places from the window's description, scaled to `dpi`.
+PanelGeometry DesignPanelGeometry(int dpi = kDesignDpi);
 
 }  // namespace lumaret

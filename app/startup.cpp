@@ -9,7 +9,6 @@
 #include "adapters/adapter_report.h"
 #include "app/current_directory.h"
 #include "app/main_window.h"
-#include "app/panel_layout.h"
 #include "app/web_address.h"
 #include "common/run_directory.h"
 #include "common/system_library.h"
@@ -72,27 +71,7 @@ bool StartedToTurnOnHotspot() {
 
 void TurnOnHotspot() { DispatchClick(ControlId::超级按钮_ope); }
 
-void LayOutAdapterPanel() {
-  MainWindow& w = TheMainWindow();
-  const PanelGeometry before{w.GetPlace(ControlId::分组框1), w.GetPlace(ControlId::编辑框1),
-                             w.GetPlace(ControlId::按钮1), w.GetPlace(ControlId::按钮2),
-                             w.GetPlace(ControlId::透明标签3)};
-  const PanelGeometry g = LayOutAdapterPanelGeometry(w.Width(), w.Height(), before);
-  const struct {
-    ControlId id;
-    Rect r;
-  } places[] = {{ControlId::分组框1, g.panel},
-                {ControlId::编辑框1, g.report},
-                {ControlId::按钮1, g.close},
-                {ControlId::按钮2, g.refresh},
-                {ControlId::透明标签3, g.hint}};
-  for (const auto& p : places) {
-    w.SetWidth(p.id, p.r.width);
-    w.SetHeight(p.id, p.r.height);
-    w.SetLeft(p.id, p.r.left);
-    w.SetTop(p.id, p.r.top);
-  }
-}
+void LayOutAdapterPanel() { TheMainWindow().LayOutAdapterPanel(); }
 
 void ShowAdapterPanel() { TheMainWindow().SetVisible(ControlId::分组框1, true); }
 void HideAdapterPanel() { TheMainWindow().SetVisible(ControlId::分组框1, false); }

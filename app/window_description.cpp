@@ -1,5 +1,7 @@
 #include "app/window_description.h"
 
+#include "app/dpi_scale.h"
+
 namespace lumaret {
 
 const wchar_t kMainWindowTitle[] = L"Lumaret";
@@ -52,10 +54,17 @@ const std::array<ControlDescription, kControlCount>& Controls() { return kContro
 
 const ControlDescription& Describe(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
 
+Rect PlaceAt(ControlId id, int dpi) { return ScaleToDpi(Describe(id).place, dpi); }
+
 const std::array<ControlId, kControlCount>& StackingOrder() { return kStackingOrder; }
 
 bool CoveredByPanel(ControlId id) {
   return !Describe(id).inPanel && static_cast<int>(id) > static_cast<int>(ControlId::分组框1);
+}
+
+Size MainWindowSizeAt(int dpi, Size frameAt96, Size frameAtDpi) {
+  return {ScaleToDpi(kMainWindowWidth - frameAt96.width, dpi) + frameAtDpi.width,
+          ScaleToDpi(kMainWindowHeight - frameAt96.height, dpi) + frameAtDpi.height};
 }
 
 Point CentredOrigin(int screenWidth, int screenHeight, int width, int height) {

@@ -53,9 +53,33 @@ constexpr int kMainWindowWidth = 468;
 constexpr int kMainWindowHeight = 357;
 extern const wchar_t kMainWindowTitle[];
 
+// Lengths of the look, in pixels at 96 DPI like the places: the character
+// height of the name and password boxes' font, and the width at which a
+// tooltip line wraps.
+constexpr int kBoxFontHeight = 14;
+constexpr int kTooltipWrapWidth = 400;
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  bool operator==(const Size& o) const { return width == o.width && height == o.height; }
+};
+
+// The window's outer size at `dpi`, from what its frame (borders and title
+// bar) takes at 96 DPI and at `dpi`: the client area that 468 x 357 leaves at
+// 96 DPI, scaled, with the frame at `dpi` around it. So everything inside
+// the frame scales with the window, and Windows sizes a window moved to a
+// monitor of another scale the same way. At 96 DPI it is 468 x 357 whatever
+// the frame.
+Size MainWindowSizeAt(int dpi, Size frameAt96, Size frameAtDpi);
+
 // The control list, in stacking order (index == static_cast<int>(ControlId)).
 const std::array<ControlDescription, kControlCount>& Controls();
 const ControlDescription& Describe(ControlId id);
+
+// A control's design-time place at `dpi`: left, top, width and height each
+// scaled (see dpi_scale.h).
+Rect PlaceAt(ControlId id, int dpi);
 
 // The stacking order the controls get, top first, each parent's children
 // together. Where controls overlap it is the list's: 超级按钮1 and 透明标签4

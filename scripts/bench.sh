@@ -1,9 +1,10 @@
 #!/bin/bash
 # bench.sh WIN_BUILD_FOLDER
 # Prints one table of figures for Lumaret.exe: size and imports, start time
-# and memory beside a baseline program measured in the same run, the window's
-# responsiveness while netsh works, and the adapter report's refresh time;
-# then where start-up time goes, step by step. Not a test: it fails nothing.
+# (at 100 % and at 150 % display scale) and memory beside a baseline program
+# measured in the same run, the window's responsiveness while netsh works,
+# and the adapter report's refresh time; then where start-up time goes, step
+# by step. Not a test: it fails nothing.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 win=$(cd "$1" && pwd)
@@ -49,6 +50,13 @@ bash "$here/wine-session.sh" bash -c '
       "$W" "$0/lumaret_bench.exe" --netsh "$(printf "Z:%s" "$3" | tr / \\\\)"
     echo "netsh_runs $(grep -c "^end" "$standins/netsh.log" 2>/dev/null)"
   fi
+  # Last, the display at 150 %: the LogPixels that Wine reads when a
+  # process starts (the one of the user, else the one of the machine).
+  for key in "HKCU\\Control Panel\\Desktop" \
+             "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"; do
+    "$W" reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+  done
+  "$W" "$0/lumaret_bench.exe" --start-times "$1" | sed "s/^/dpi144_/"
 ' "$bin" "$starts" "$bin/lumaret_report_bench.exe" "$netsh_dir" "$imports" "$standin" > "$out" 2>/dev/null
 
 get() { tr -d '\r' < "$out" | sed -n "s/^$1 //p" | head -n1; }
@@ -57,6 +65,7 @@ kib() { awk -v v="$1" 'BEGIN { if (v != "") printf "%.0f KiB", v / 1024; else pr
 or_dash() { if [ -n "$1" ]; then echo "$1"; else echo "-"; fi; }
 
 sl=$(get start_lumaret_ms); sb=$(get start_baseline_ms)
+sl144=$(get dpi144_start_lumaret_ms); sb144=$(get dpi144_start_baseline_ms)
 pl=$(get mem_lumaret_start_private_bytes); wl=$(get mem_lumaret_start_working_set)
 pu=$(get mem_lumaret_used_private_bytes); wu=$(get mem_lumaret_used_working_set)
 pa=$(get mem_lumaret_again_private_bytes); wa=$(get mem_lumaret_again_working_set)
@@ -66,9 +75,10 @@ cat <<TABLE
 
 | Figure | Lumaret | Baseline | Ratio |
 |---|---|---|---|
-| Size of the exe | $exe_bytes bytes | $base_bytes bytes | $(ratio "$exe_bytes" "$base_bytes") |
+| Size of the exe | $exe_bytes bytes ($(kib "$exe_bytes"), $( [ "$exe_bytes" -lt 1048576 ] && echo "under" || echo "NOT under") 1 MiB) | $base_bytes bytes | $(ratio "$exe_bytes" "$base_bytes") |
 | DLLs imported | $imports | | $( [ -z "$foreign" ] && echo "only known DLLs" || echo "NOT known DLLs: $foreign") |
 | Start to visible window, median of $(or_dash "$(get start_runs)") | $(or_dash "$sl") ms | $(or_dash "$sb") ms | $(ratio "$sl" "$sb") |
+| The same at 150 % (144 DPI), median of $(or_dash "$(get dpi144_start_runs)") | $(or_dash "$sl144") ms | $(or_dash "$sb144") ms | $(ratio "$sl144" "$sb144") |
 | Private bytes after start | $(kib "$pl") | $(kib "$pb") | $(ratio "$pl" "$pb") |
 | Working set after start | $(kib "$wl") | $(kib "$wb") | $(ratio "$wl" "$wb") |
 | Private bytes after 100 passwords and 10 reports | $(kib "$pu") | | growth $(kib "$(awk -v a="$pu" -v b="$pl" 'BEGIN { if (a != "" && b != "") print a - b }')") |

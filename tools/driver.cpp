@@ -14,16 +14,18 @@ HWND WaitForLumaretWindow(DWORD timeoutMs) {
   }
 }
 
-void PressEscape(HWND window) {
+void PressKey(HWND window, UINT key) {
   const DWORD thread = GetWindowThreadProcessId(window, nullptr);
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
   HWND target = window;
   if (GetGUIThreadInfo(thread, &info) && info.hwndFocus) target = info.hwndFocus;
-  const UINT scan = MapVirtualKeyW(VK_ESCAPE, MAPVK_VK_TO_VSC);
-  PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 1 | (scan << 16));
-  PostMessageW(target, WM_KEYUP, VK_ESCAPE, 1 | (scan << 16) | (1u << 30) | (1u << 31));
+  const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+  PostMessageW(target, WM_KEYDOWN, key, 1 | (scan << 16));
+  PostMessageW(target, WM_KEYUP, key, 1 | (scan << 16) | (1u << 30) | (1u << 31));
 }
+
+void PressEscape(HWND window) { PressKey(window, VK_ESCAPE); }
 
 HWND ControlOf(HWND main, ControlId id) {
   HWND h = GetDlgItem(main, CommandIdOf(id));

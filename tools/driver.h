@@ -13,8 +13,10 @@ namespace lumaret {
 // class, waited for up to `timeoutMs`; nullptr when none appeared.
 HWND WaitForLumaretWindow(DWORD timeoutMs);
 
-// Presses Esc in the window: the key goes to the control that has the
-// focus, as it would from the keyboard.
+// Presses a key in the window: it goes to the control that has the focus,
+// as it would from the keyboard.
+void PressKey(HWND window, UINT key);
+// Presses Esc in the window.
 void PressEscape(HWND window);
 
 // The child window of a control of a running Lumaret's main window (also

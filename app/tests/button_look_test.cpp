@@ -130,6 +130,22 @@ TEST(ChooseAppearance, StateTable) {
   }
 }
 
+// The pressed shift is one pixel at 96 DPI, scaled like every length, and
+// at least one pixel at any DPI; the two-state button still never moves.
+TEST(ChooseAppearance, PressedShiftAtEachScale) {
+  const struct {
+    int dpi, shift;
+  } cases[] = {{96, 1}, {120, 1}, {144, 2}, {192, 2}, {288, 3}, {72, 1}, {40, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    const ButtonCondition pressed{false, true, false, false};
+    EXPECT_EQ(ChooseAppearance(ControlKind::PictureButton, pressed, c.dpi).shift, c.shift);
+    EXPECT_EQ(ChooseAppearance(ControlKind::TextButton, pressed, c.dpi).shift, c.shift);
+    EXPECT_EQ(ChooseAppearance(ControlKind::TwoStateButton, pressed, c.dpi).shift, 0);
+    EXPECT_EQ(ChooseAppearance(ControlKind::PictureButton, ButtonCondition{false, false, true, false}, c.dpi).shift, 0);
+  }
+}
+
 TEST(HoverTracker, StartsOnEntryWithTheButtonUpEndsOnLeaveOrFocusLoss) {
   HoverTracker t;
   EXPECT_TRUE(t.OnPointerMove(false));  // entry: caller starts leave tracking

@@ -14,6 +14,7 @@
 #include "app/control_look.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "app/tests/screen_check.h"
 #include "testsupport/window_test_support.h"
 #include "common/encoding.h"
 #include "common/run_directory.h"
@@ -21,57 +22,6 @@
 
 namespace lumaret {
 namespace {
-
-// A picture read back from the resources, pixel by pixel.
-struct PicturePixels {
-  int width = 0, height = 0;
-  COLORREF key = 0;
-  std::vector<COLORREF> px;
-  COLORREF At(int x, int y) const { return px[static_cast<std::size_t>(y * width + x)]; }
-};
-
-PicturePixels ReadPicture(Picture which) {
-  const LoadedPicture p = LoadPicture(GetModuleHandleW(nullptr), which);
-  PicturePixels out;
-  if (!p.bitmap) return out;
-  out.width = p.width;
-  out.height = p.height;
-  out.key = p.key;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, p.bitmap);
-  for (int y = 0; y < p.height; ++y)
-    for (int x = 0; x < p.width; ++x) out.px.push_back(GetPixel(dc, x, y));
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(p.bitmap);
-  return out;
-}
-
-std::string Hex(COLORREF c) {
-  char s[16];
-  wsprintfA(s, "%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
-  return s;
-}
-
-// Lets the window paint and the screen catch up.
-void Settle() {
-  for (int i = 0; i < 15; ++i) {
-    DrainMessages();
-    Sleep(10);
-  }
-}
-
-// Waits (pumping) until `done` holds, at most two seconds: the pointer's
-// leaving is noticed by a timer.
-template <typename F>
-bool SettleUntil(F done) {
-  for (int i = 0; i < 200 && !done(); ++i) {
-    DrainMessages();
-    Sleep(10);
-  }
-  Settle();
-  return done();
-}
 
 // Inside a click handler: lets the screen show what was drawn without
 // taking or dispatching any message. Wine copies a window's pixels to the
@@ -113,14 +63,7 @@ class LookTest : public testing::Test {
     CloseMainWindow();
   }
 
-  Screenshot Shot(const char* name) {
-    Screenshot s = CaptureWindow(w.hwnd(), true);
-    const std::string folder = GetRunDirectory() + "\\..\\screenshots";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = folder + "\\" + name + ".png";
-    SavePng(s, std::wstring(path.begin(), path.end()));
-    return s;
-  }
+  Screenshot Shot(const char* name) { return ShootClientArea(w.hwnd(), name); }
 
   // What the window's own background shows at a client point.
   COLORREF WindowGround(int x, int y) const {
@@ -135,20 +78,7 @@ class LookTest : public testing::Test {
   // Returns the number of pixels that differ and describes the first.
   int CompareButton(const Screenshot& s, ControlId id, Picture which, Point origin, COLORREF fill,
                     std::string* first) {
-    const PicturePixels p = ReadPicture(which);
-    const Rect r = w.GetPlace(id);
-    int bad = 0;
-    for (int y = 0; y < r.height; ++y)
-      for (int x = 0; x < r.width; ++x) {
-        const int px = x - origin.x, py = y - origin.y;
-        COLORREF want = fill;
-        if (px >= 0 && py >= 0 && px < p.width && py < p.height && p.At(px, py) != p.key) want = p.At(px, py);
-        const COLORREF got = s.At(r.left + x, r.top + y);
-        if (got != want && bad++ == 0) {
-          *first = "at " + std::to_string(x) + "," + std::to_string(y) + " want " + Hex(want) + " got " + Hex(got);
-        }
-      }
-    return bad;
+    return lumaret::CompareButton(w, s, id, ReadPicture(which), origin, fill, first);
   }
 
   void HoverOver(ControlId id) {

@@ -102,7 +102,8 @@ HICON WINAPI TimedLoadIconW(HINSTANCE i, LPCWSTR n) {
   return realLoadIconW(i, n);
 }
 
-// Fonts: made, and realised when their metrics are first asked for.
+// Fonts: made (the default GUI font is made anew only at a DPI other than
+// the system's), and realised when their metrics are first asked for.
 decltype(&::CreateFontW) realCreateFontW;
 decltype(&::GetTextMetricsW) realGetTextMetricsW;
 HFONT WINAPI TimedCreateFontW(int h, int w, int e, int o, int wt, DWORD i, DWORD u, DWORD s, DWORD c, DWORD op,
@@ -110,6 +111,12 @@ HFONT WINAPI TimedCreateFontW(int h, int w, int e, int o, int wt, DWORD i, DWORD
   EndPicture();
   Stopwatch t(fontSeconds);
   return realCreateFontW(h, w, e, o, wt, i, u, s, c, op, cp, q, pf, face);
+}
+decltype(&::CreateFontIndirectW) realCreateFontIndirectW;
+HFONT WINAPI TimedCreateFontIndirectW(const LOGFONTW* lf) {
+  EndPicture();
+  Stopwatch t(fontSeconds);
+  return realCreateFontIndirectW(lf);
 }
 BOOL WINAPI TimedGetTextMetricsW(HDC dc, LPTEXTMETRICW tm) {
   Stopwatch s(fontSeconds);
@@ -141,6 +148,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const double dllSearch = Now() - t;
 
   HookImport("gdi32.dll", "CreateFontW", &TimedCreateFontW, &realCreateFontW);
+  HookImport("gdi32.dll", "CreateFontIndirectW", &TimedCreateFontIndirectW, &realCreateFontIndirectW);
   HookImport("gdi32.dll", "GetTextMetricsW", &TimedGetTextMetricsW, &realGetTextMetricsW);
   HookImport("user32.dll", "LoadImageW", &TimedLoadImageW, &realLoadImageW);
   HookImport("user32.dll", "LoadIconW", &TimedLoadIconW, &realLoadIconW);
